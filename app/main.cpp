@@ -1,0 +1,33 @@
+#include "appsetup.h"
+#include "librarysound.h"
+#include "mainwindow.h"
+#include "messagedialog.h"
+#include "statisticsstore.h"
+#include "systemservices.h"
+
+#include <QApplication>
+#include <QScreen>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    quorvel::setUpApplication(app);
+
+    quorvel::AppState state;
+    quorvel::SystemClock clock;
+    quorvel::SystemRandom random;
+    quorvel::LibrarySound sound;
+    quorvel::DialogMessageSink messages;
+    quorvel::StatisticsStore store(clock);
+    quorvel::Services services{state, store, sound, messages, random, clock};
+
+    quorvel::TFormHaupt window(services, store);
+    messages.setParent(&window);
+    state.dataDirectory = quorvel::prepareDataDirectory();
+    store.setDataDirectory(state.dataDirectory);
+
+    const QRect screen = window.screen()->availableGeometry();
+    window.move(screen.center() - window.rect().center());
+    window.show();
+    return app.exec();
+}

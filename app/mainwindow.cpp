@@ -1,0 +1,365 @@
+#include "mainwindow.h"
+
+#include "basicpages.h"
+#include "fractionspages.h"
+#include "numberpad.h"
+#include "numbersystemspages.h"
+#include "pagekit.h"
+#include "primespages.h"
+#include "scratchpad.h"
+#include "statisticsstore.h"
+#include "unitspages.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QVBoxLayout>
+
+namespace quorvel {
+
+namespace {
+
+const char* const kExercisePageCaptions[ExercisePageCount] = {
+    "Grundrechenarten", "GrundGleichungen", "GrundAufgaben", "GrundLuecken",
+    "Einheiten", "EinheitenAufgaben", "Zahlensysteme", "ZahlensystemeBerechnung",
+    "ZahlensystemeAufgaben", "Primfaktoren", "PrimfaktorenBerechnung", "PrimfaktorenAufgaben",
+    "Bruchrechnung", "BruchrechnungAufgaben",
+};
+
+struct TopicButton {
+    const char* name;
+    const char* caption;
+    int y;
+    int page;
+};
+// Top to bottom, which is also the tab order.
+constexpr TopicButton kTopicButtons[] = {
+    {"BitBtnBruchrechnung", "Bruchrechnung", 96, PageBruchrechnung},
+    {"BitBtnEinheiten", "Einheiten", 128, PageEinheiten},
+    {"BitBtnGrundrechnen", "Grundrechnen", 160, PageGrundrechenarten},
+    {"BitBtnPrimfaktoren", "Primfaktoren", 192, PagePrimfaktoren},
+    {"BitBtnZahlensysteme", "Zahlensysteme", 224, PageZahlensysteme},
+};
+
+struct StatsButton {
+    const char* name;
+    const char* caption;
+    int x, y;
+    std::uint8_t topic, part; // StatsSelection
+};
+constexpr StatsButton kStatsButtons[] = {
+    {"BitBtnStatistik01", "Brüche Teil 1", 282, 96, 1, 1},
+    {"BitBtnStatistik02", "Brüche Teil 2", 426, 96, 1, 2},
+    {"BitBtnStatistik03", "Einheiten", 282, 128, 2, 0},
+    {"BitBtnStatistik04", "Aufgaben", 282, 160, 3, 1},
+    {"BitBtnStatistik05", "Lückenaufgaben", 426, 160, 3, 2},
+    {"BitBtnStatistik06", "Gleichungen", 570, 160, 3, 3},
+    {"BitBtnStatistik07", "Primfaktoren", 282, 192, 4, 0},
+    {"BitBtnStatistik08", "Zahlensysteme", 282, 224, 5, 0},
+};
+
+QLabel* heading(QWidget* parent, const QString& text, int left, int right)
+{
+    auto* l = new QLabel(text, parent);
+    QFont f(QStringLiteral("Comic Sans MS"), 16);
+    f.setBold(true);
+    l->setFont(f);
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    l->setGeometry(left, 16, right - left, 34);
+    return l;
+}
+
+} // namespace
+
+bool askNameWithDialog(QWidget* parent, const QString& current, QString* name)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, QStringLiteral("Benutzernamen eingeben"),
+                                               QStringLiteral("Bitte geben Sie Ihren Namen ein !"),
+                                               QLineEdit::Normal, current, &ok);
+    if (ok)
+        *name = text;
+    return ok;
+}
+
+TFormHaupt::TFormHaupt(Services services, StatisticsStore& store, NameAsker askName,
+                       QWidget* parent)
+    : QMainWindow(parent), m_services(services), m_store(store), m_askName(std::move(askName))
+{
+    setObjectName(QStringLiteral("FormHaupt"));
+    setWindowTitle(QStringLiteral("Quorvel"));
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setFixedSize(800, 590);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+
+    m_services.state = AppState{};
+    m_services.state.programDirectory = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+
+    buildMenu();
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    buildTopBar(central);
+    column->addSpacing(30);
+    m_notebook01 = new QStackedWidget(central);
+    m_notebook01->setObjectName(QStringLiteral("NotebookHaupt01"));
+    column->addWidget(m_notebook01, 1);
+    auto* line = new QFrame(central);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setFixedHeight(2);
+    column->addWidget(line);
+    setCentralWidget(central);
+
+    const char* mainCaptions[] = {"Auswahl", "Aufgaben", "Statistik", "Versteckt"};
+    for (const char* caption : mainCaptions) {
+        auto* page = new QWidget;
+        page->setObjectName(QString::fromLatin1(caption));
+        m_notebook01->addWidget(page);
+    }
+
+    m_panel0 = new QLabel(this);
+    m_panel0->setObjectName(QStringLiteral("StatusPanel0"));
+    m_panel0->setFixedWidth(220);
+    m_panel1 = new QLabel(this);
+    m_panel1->setObjectName(QStringLiteral("StatusPanel1"));
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("StatusBarHaupt"));
+    bar->setSizeGripEnabled(false);
+    bar->setFixedHeight(19);
+    bar->addWidget(m_panel0);
+    bar->addWidget(m_panel1, 1);
+    setStatusBar(bar);
+
+    m_ctx.reset(new TopicContext{m_services, nullptr, nullptr, this, {}, {}});
+    m_ctx->setStatusText = [this](const QString& t) { m_panel0->setText(t); };
+    m_ctx->backToSelection = [this] { backToSelection(); };
+
+    buildSelectionPage(m_notebook01->widget(PageAuswahl));
+    buildExerciseArea(m_notebook01->widget(PageAufgaben));
+    buildStatisticsPage(m_notebook01->widget(PageStatistik));
+    auto* dummy = new QLineEdit(m_notebook01->widget(PageVersteckt));
+    dummy->setObjectName(QStringLiteral("edDummy"));
+
+    installBasicPages(*m_ctx);
+    installUnitsPages(*m_ctx);
+    installNumberSystemsPages(*m_ctx);
+    installPrimesPages(*m_ctx);
+    installFractionsPages(*m_ctx);
+
+    m_notebook01->setCurrentIndex(PageAuswahl);
+    m_notebook01a->setCurrentIndex(PageGrundrechenarten);
+    setWindowTitle(QStringLiteral("Quorvel V1.51 (Stand: 05.02.2005)"));
+}
+
+TFormHaupt::~TFormHaupt() { saveOnExit(); }
+
+void TFormHaupt::buildMenu()
+{
+    QMenu* datei = menuBar()->addMenu(QStringLiteral("Datei"));
+    datei->setObjectName(QStringLiteral("MenuDatei"));
+    QAction* hilfe = datei->addAction(QStringLiteral("Hilfe"));
+    hilfe->setObjectName(QStringLiteral("HMenuDateiHilfe"));
+    QAction* info = datei->addAction(QStringLiteral("Information"));
+    info->setObjectName(QStringLiteral("HMenuDateiInfo"));
+    datei->addSeparator();
+    QAction* ende = datei->addAction(QStringLiteral("Programm beenden"));
+    ende->setObjectName(QStringLiteral("HMenuDateiProgEnde"));
+    connect(ende, &QAction::triggered, this, &QWidget::close);
+}
+
+void TFormHaupt::buildTopBar(QWidget* central)
+{
+    auto* top = new QWidget(central);
+    top->setObjectName(QStringLiteral("PanelTopBar"));
+    top->setGeometry(0, 0, 800, 30);
+    auto* quit = new QPushButton(QStringLiteral("&Programm beenden"), top);
+    quit->setObjectName(QStringLiteral("ActionProgrammBeenden"));
+    quit->setAccessibleName(QStringLiteral("Programm beenden"));
+    quit->setFlat(true);
+    quit->setGeometry(4, 3, 130, 24);
+    setHint(quit, QStringLiteral("Beenden|Programm beenden"));
+    connect(quit, &QPushButton::clicked, this, &QWidget::close);
+
+    m_sound = new QCheckBox(QStringLiteral("Sound"), top);
+    m_sound->setObjectName(QStringLiteral("CheckBoxSound"));
+    m_sound->setAccessibleName(QStringLiteral("Sound"));
+    m_sound->setChecked(true);
+    m_sound->setGeometry(680, 6, 100, 18);
+    setHint(m_sound, QStringLiteral("Sound an/aus"));
+    connect(m_sound, &QCheckBox::toggled, this,
+            [this](bool on) { m_services.state.soundOn = on ? 1 : 0; });
+}
+
+void TFormHaupt::buildSelectionPage(QWidget* page)
+{
+    page->setAutoFillBackground(true);
+    heading(page, QStringLiteral("Aufgaben"), 72, 222);
+    heading(page, QStringLiteral("Statistik"), 282, 710);
+    auto* sep = new QFrame(page);
+    sep->setFrameShape(QFrame::VLine);
+    sep->setFrameShadow(QFrame::Sunken);
+    sep->setGeometry(251, 8, 2, 470);
+
+    QWidget* previous = nullptr;
+    for (const TopicButton& t : kTopicButtons) {
+        QPushButton* b = makeButton(page, QString::fromLatin1(t.name), QString::fromUtf8(t.caption),
+                                    72, t.y, 150, 30);
+        connect(b, &QPushButton::clicked, this, [this, p = t.page] { openTopic(p); });
+        if (previous)
+            setTabOrder(previous, b);
+        previous = b;
+    }
+    QPushButton* name = makeButton(page, QStringLiteral("BitBtnBenutzername"),
+                                   QStringLiteral("Benutzername"), 72, 408, 150, 40);
+    QFont bold = name->font();
+    bold.setBold(true);
+    name->setFont(bold);
+    connect(name, &QPushButton::clicked, this, &TFormHaupt::BitBtnBenutzernameClick);
+
+    for (int i = 0; i < int(std::size(kStatsButtons)); ++i) {
+        const StatsButton& s = kStatsButtons[i];
+        QPushButton* b = makeButton(page, QString::fromLatin1(s.name), QString::fromUtf8(s.caption),
+                                    s.x, s.y, 140, 30);
+        connect(b, &QPushButton::clicked, this, [this, i] { openStatistics(i); });
+    }
+}
+
+void TFormHaupt::buildExerciseArea(QWidget* page)
+{
+    m_notebook01a = new QStackedWidget(page);
+    m_notebook01a->setObjectName(QStringLiteral("NotebookHaupt01a"));
+    m_notebook01a->setGeometry(0, 0, 539, 500);
+    for (const char* caption : kExercisePageCaptions) {
+        auto* p = new QWidget;
+        p->setObjectName(QString::fromLatin1(caption));
+        m_notebook01a->addWidget(p);
+    }
+    m_ctx->exercisePages = m_notebook01a;
+
+    auto* right = new QStackedWidget(page);
+    right->setObjectName(QStringLiteral("NotebookHaupt01b"));
+    right->setGeometry(545, 0, 250, 500);
+    auto* zubehoer = new QWidget;
+    zubehoer->setObjectName(QStringLiteral("Zubehoer"));
+    right->addWidget(zubehoer);
+    QWidget* pad = createScratchPad(zubehoer);
+    pad->move(0, 0);
+    auto* line = new QFrame(zubehoer);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setGeometry(0, 309, 250, 3);
+    m_pad = new NumberPad([this] { return m_notebook01a->currentIndex(); }, zubehoer);
+    m_pad->move(0, 312);
+    m_ctx->numberPad = m_pad;
+}
+
+void TFormHaupt::buildStatisticsPage(QWidget* page)
+{
+    auto* left = new QFrame(page);
+    left->setObjectName(QStringLiteral("PanelStatistik01"));
+    left->setFrameShape(QFrame::StyledPanel);
+    left->setGeometry(0, 0, 580, 500);
+    auto* right = new QFrame(page);
+    right->setObjectName(QStringLiteral("PanelStatistik02"));
+    right->setFrameShape(QFrame::StyledPanel);
+    right->setGeometry(578, 0, 222, 500);
+    QPushButton* back = makeButton(right, QStringLiteral("BitBtnStat01"), QStringLiteral("Zurück"),
+                                   12, 440, 182, 30);
+    QFont f(QStringLiteral("Times New Roman"), 11);
+    f.setBold(true);
+    back->setFont(f);
+    connect(back, &QPushButton::clicked, this, [this] {
+        m_services.state.currentChart = 0;
+        m_notebook01->setCurrentIndex(PageAuswahl);
+    });
+}
+
+QString TFormHaupt::statusPanel(int index) const
+{
+    return index == 0 ? m_panel0->text() : m_panel1->text();
+}
+
+bool TFormHaupt::RequireUserName()
+{
+    if (!m_services.state.userName.isEmpty())
+        return true;
+    m_services.messages.showMessage(
+        QStringLiteral("Es wurde noch kein Benutzername eingegeben!"));
+    return false;
+}
+
+void TFormHaupt::BitBtnBenutzernameClick()
+{
+    AppState& st = m_services.state;
+    if (!st.userName.isEmpty())
+        m_store.saveAllStatistics();
+    QString name = st.userName;
+    if (m_askName(this, st.userName, &name))
+        st.userName = name;
+    if (!st.userName.isEmpty())
+        m_store.chooseUser(st.userName);
+}
+
+void TFormHaupt::openTopic(int exercisePage)
+{
+    if (!RequireUserName())
+        return;
+    m_notebook01->setCurrentIndex(PageAufgaben);
+    m_notebook01a->setCurrentIndex(exercisePage);
+}
+
+void TFormHaupt::openStatistics(int button)
+{
+    if (!RequireUserName())
+        return;
+    m_store.saveAllStatistics();
+    m_services.state.statsSelectionTopic = kStatsButtons[button].topic;
+    m_services.state.statsSelectionPart = kStatsButtons[button].part;
+    m_notebook01->setCurrentIndex(PageStatistik);
+}
+
+void TFormHaupt::backToSelection()
+{
+    m_notebook01->setCurrentIndex(PageAuswahl);
+    m_notebook01a->setCurrentIndex(PageGrundrechenarten);
+}
+
+bool TFormHaupt::event(QEvent* e)
+{
+    if (e->type() == QEvent::StatusTip) {
+        m_panel1->setText(static_cast<QStatusTipEvent*>(e)->tip());
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
+void TFormHaupt::closeEvent(QCloseEvent* e)
+{
+    saveOnExit();
+    QMainWindow::closeEvent(e);
+}
+
+void TFormHaupt::saveOnExit()
+{
+    if (m_saved)
+        return;
+    m_saved = true;
+    if (!m_services.state.userName.isEmpty())
+        m_store.saveAllStatistics();
+}
+
+} // namespace quorvel

@@ -1,0 +1,75 @@
+#pragma once
+// TFormHaupt: the fixed-size main window with its page stacks, the selection page, the
+// choice of the pupil and the status bar.
+
+#include "services.h"
+#include "topiccontext.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QStackedWidget;
+
+namespace quorvel {
+
+class NumberPad;
+class StatisticsStore;
+
+// Asks for the pupil's name; returns false when cancelled. Injected so tests need no dialog.
+using NameAsker = std::function<bool(QWidget* parent, const QString& current, QString* name)>;
+bool askNameWithDialog(QWidget* parent, const QString& current, QString* name);
+
+// Main pages (NotebookHaupt01).
+enum MainPage : int { PageAuswahl = 0, PageAufgaben = 1, PageStatistik = 2, PageVersteckt = 3 };
+
+class TFormHaupt : public QMainWindow {
+    Q_OBJECT
+public:
+    TFormHaupt(Services services, StatisticsStore& store, NameAsker askName = askNameWithDialog,
+               QWidget* parent = nullptr);
+    ~TFormHaupt() override;
+
+    Services& services() { return m_services; }
+    TopicContext& topicContext() { return *m_ctx; }
+
+    QStackedWidget* notebookHaupt01() const { return m_notebook01; }
+    QStackedWidget* notebookHaupt01a() const { return m_notebook01a; }
+    NumberPad* numberPad() const { return m_pad; }
+    QString statusPanel(int index) const;
+
+    // The handlers of the selection page.
+    bool RequireUserName();
+    void BitBtnBenutzernameClick();
+    void openTopic(int exercisePage);
+    void openStatistics(int button);
+    void backToSelection();
+
+protected:
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void buildMenu();
+    void buildTopBar(QWidget* central);
+    void buildSelectionPage(QWidget* page);
+    void buildExerciseArea(QWidget* page);
+    void buildStatisticsPage(QWidget* page);
+    void saveOnExit();
+
+    Services m_services;
+    StatisticsStore& m_store;
+    NameAsker m_askName;
+    std::unique_ptr<TopicContext> m_ctx;
+    QStackedWidget* m_notebook01 = nullptr;
+    QStackedWidget* m_notebook01a = nullptr;
+    NumberPad* m_pad = nullptr;
+    QLabel* m_panel0 = nullptr;
+    QLabel* m_panel1 = nullptr;
+    QCheckBox* m_sound = nullptr;
+    bool m_saved = false;
+};
+
+} // namespace quorvel

@@ -1,0 +1,66 @@
+#include "pagekit.h"
+#include "topiccontext.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace quorvel {
+
+QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& caption,
+                        int x, int y, int w, int h)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(objectName);
+    QString plain = caption;
+    plain.remove(QLatin1Char('&'));
+    b->setAccessibleName(plain);
+    b->setGeometry(x, y, w, h);
+    return b;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& text, int x, int y)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(objectName);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+QString longHint(const QString& hint)
+{
+    const int bar = hint.indexOf(QLatin1Char('|'));
+    return bar < 0 ? hint : hint.mid(bar + 1);
+}
+
+QString shortHint(const QString& hint)
+{
+    const int bar = hint.indexOf(QLatin1Char('|'));
+    return bar < 0 ? hint : hint.left(bar);
+}
+
+void setHint(QWidget* w, const QString& hint)
+{
+    w->setToolTip(shortHint(hint));
+    w->setStatusTip(longHint(hint));
+}
+
+QPushButton* addBackButton(QWidget* page, const QString& objectName, TopicContext& ctx,
+                           const QString& hint)
+{
+    QPushButton* b = makeButton(page, objectName, QStringLiteral("&Zurück zur Auswahl"), 20, 440,
+                                200, 30);
+    QFont f = b->font();
+    f.setBold(true);
+    f.setPointSize(10);
+    b->setFont(f);
+    if (!hint.isEmpty())
+        setHint(b, hint);
+    QObject::connect(b, &QPushButton::clicked, page, [&ctx] {
+        if (ctx.backToSelection)
+            ctx.backToSelection();
+    });
+    return b;
+}
+
+} // namespace quorvel

@@ -1,0 +1,32 @@
+#pragma once
+// Small builders shared by the topic pages, so every page looks and behaves alike.
+
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace quorvel {
+
+struct TopicContext;
+
+// "&Zurück zur Auswahl": 200 x 30, bold 10 pt, at y 440 of a topic's start page.
+QPushButton* addBackButton(QWidget* page, const QString& objectName, TopicContext& ctx,
+                           const QString& hint = QString());
+
+// A button at a fixed place with its name, caption and accessible name set.
+QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& caption,
+                        int x, int y, int w, int h);
+
+// A label at a fixed place.
+QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& text, int x,
+                  int y);
+
+// The hint text in "short|long" form: the tool-tip shows the short part, the status
+// bar the long one.
+void setHint(QWidget* w, const QString& hint);
+QString longHint(const QString& hint);
+QString shortHint(const QString& hint);
+
+} // namespace quorvel

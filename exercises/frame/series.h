@@ -1,0 +1,94 @@
+#pragma once
+// The exercise series frame shared by every topic with typed answers: start, next task,
+// confirm with two tries, skip, abort, end, the status text, counting and jingles.
+// A topic supplies only drawing, checking and its texts; the page binds controls.
+
+#include "services.h"
+
+#include <QString>
+#include <functional>
+
+namespace quorvel {
+
+enum class AnswerState { Right, Wrong, Invalid };
+
+struct AnswerCheck {
+    AnswerState state = AnswerState::Wrong;
+    QString error; // for Invalid: the conversion error shown by the error handler
+};
+
+// The texts and rules in which topics differ.
+struct SeriesTexts {
+    QString emptyAnswer = QStringLiteral("Sie haben noch keinen Wert eingegeben!");
+    QString wrongAnswer = QStringLiteral("Das von Ihnen eingegebene\rErgebnis ist leider falsch !\r");
+    QString rightResultPrefix = QStringLiteral("Das richtige Ergebnis lautet: ");
+    MessageKind wrongKind = MessageKind::Information;
+    int attempts = 2; // tries per task
+};
+
+class SeriesTopic {
+public:
+    virtual ~SeriesTopic() = default;
+    virtual int statTopic() const = 0;
+    // A reason not to start (a German notice), or empty. Asked before anything is counted.
+    virtual QString startRefusal() { return {}; }
+    // Called after the generator is seeded, before the first task: read the settings.
+    virtual void prepareSeries() {}
+    // Draw the next task, show it, and return its statistics type.
+    virtual int drawTask() = 0;
+    // Check a non-empty answer text against the task on screen.
+    virtual AnswerCheck checkAnswer(const QString& text) = 0;
+    // The right answer as the notice after the second wrong try shows it.
+    virtual QString expectedAnswerText() const = 0;
+    virtual SeriesTexts texts() const { return {}; }
+};
+
+// What the frame asks of the window: the status bar, the page stack and the number pad,
+// and the topic's answer field.
+struct SeriesView {
+    std::function<void(const QString&)> setStatusText;
+    std::function<void(int)> showPage;                // page of the exercise notebook
+    std::function<void(bool)> setNumberPadEnabled;
+    std::function<void()> clearAnswer;
+    std::function<void()> focusAnswer;
+};
+
+class ExerciseSeries {
+public:
+    ExerciseSeries(Services& services, SeriesTopic& topic, SeriesView view, int taskPage,
+                   int returnPage, bool usesNumberPad = true);
+
+    // "&Start": refuse with a notice, or mark the topic changed, switch to the task page
+    // and run the first task. Returns false when refused.
+    bool begin(int taskCount);
+    void confirm(const QString& answerText);
+    void skip();
+    void abort();
+
+    bool running() const { return m_running; }
+    quint16 taskCount() const { return m_taskCount; }
+    quint16 taskNumber() const { return m_taskNumber; }
+    int wrongAttempts() const { return m_wrongAttempts; }
+    int currentType() const { return m_currentType; }
+
+private:
+    void start(int taskCount);
+    void nextTask();
+    void finish(bool disablePad);
+
+    Services& m_s;
+    SeriesTopic& m_topic;
+    SeriesView m_view;
+    int m_taskPage;
+    int m_returnPage;
+    bool m_usesNumberPad;
+    bool m_running = false;
+    quint16 m_taskCount = 0;
+    quint16 m_taskNumber = 0;
+    int m_wrongAttempts = 0;
+    int m_currentType = 0;
+};
+
+QString seriesStatusText(int taskNumber, int taskCount);
+
+} // namespace quorvel

@@ -1,0 +1,7 @@
+#pragma once
+
+namespace quorvel {
+struct TopicContext;
+// Builds this topic's pages inside the exercise notebook and wires them.
+void installPrimesPages(TopicContext& ctx);
+} // namespace quorvel

@@ -1,0 +1,11 @@
+#pragma once
+// The scratch pad beside the task pages.
+
+#include <QWidget>
+
+namespace quorvel {
+
+// The column above the number pad: top bar with the tools, and the white sheet.
+QWidget* createScratchPad(QWidget* parent);
+
+} // namespace quorvel
