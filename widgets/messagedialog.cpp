@@ -145,6 +145,10 @@ QString messageLines(const QString& text)
     QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    // A break at the very end ends the last line; it does not open an empty one below it
+    // ("... falsch !\r" is two lines, not three).
+    if (lines.endsWith(QLatin1Char('\n')))
+        lines.chop(1);
     return lines;
 }
 

@@ -96,7 +96,8 @@ void PaintGradient(QPainter& canvas, const QRect& rect, bool horizontal,
 QSize AverageCharSize(const QFontMetrics& metrics);
 QSize AverageCharSize(const QFont& font);
 
-// The message text with "\r", "\r\n" and "\n" all turned into line breaks ("\n").
+// The message text with "\r", "\r\n" and "\n" all turned into line breaks ("\n"); one
+// break at the very end is dropped, since it ends the last line rather than adding one.
 QString messageLines(const QString& text);
 
 // Size of the word-wrapped text for a given wrap width (tabs expanded).

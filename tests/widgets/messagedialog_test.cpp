@@ -426,7 +426,13 @@ TEST(MessageDialog, CarriageReturnsBecomeLineBreaks)
     EXPECT_EQ(message->text().section(QLatin1Char('\n'), 0, 0), QStringLiteral("Das von Ihnen eingegebene"));
     EXPECT_EQ(message->text().section(QLatin1Char('\n'), 1, 1), QStringLiteral("Ergebnis ist leider falsch !"));
 
+    // Two lines: the break at the end adds no empty third line.
     const QFontMetrics metrics(form->font());
+    EXPECT_EQ(message->text().count(QLatin1Char('\n')), 1);
+    EXPECT_EQ(message->height(),
+              MeasureMessage(metrics, QStringLiteral("Das von Ihnen eingegebene\nErgebnis ist leider falsch !"),
+                             1 << 20).height());
+    EXPECT_LT(message->height(), 3 * metrics.height());
     EXPECT_GE(message->height(), 2 * metrics.height());
     // The width is that of the longer line, not of the whole text on one line.
     const int longer = std::max(metrics.horizontalAdvance(QStringLiteral("Das von Ihnen eingegebene")),
@@ -435,6 +441,10 @@ TEST(MessageDialog, CarriageReturnsBecomeLineBreaks)
     EXPECT_GE(message->width(), longer);
 
     EXPECT_EQ(messageLines(QStringLiteral("a\r\nb\rc\nd")), QStringLiteral("a\nb\nc\nd"));
+    EXPECT_EQ(messageLines(QStringLiteral("a\r")), QStringLiteral("a"));
+    EXPECT_EQ(messageLines(QStringLiteral("a\r\r")), QStringLiteral("a\n")); // one empty line stays
+    EXPECT_EQ(messageLines(QStringLiteral("a\r\n")), QStringLiteral("a"));
+    EXPECT_EQ(messageLines(QString()), QString());
 }
 
 TEST(MessageDialog, LongTextWrapsAtHalfTheScreenWidth)
