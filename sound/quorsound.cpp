@@ -1,8 +1,17 @@
+// The library's three exported calls; the work is done in player.cpp.
 #include "quorsound.h"
 
-// Interim: silent until the jingles are in place.
+#include "player.h"
+
 extern "C" {
-void QUORSOUND_CALL Musik(const char*, unsigned char) {}
-void QUORSOUND_CALL Fehler_Musik(unsigned char) {}
-void QUORSOUND_CALL Richtig_Musik(unsigned char) {}
+
+void QUORSOUND_CALL Musik(const char* name, unsigned char soundOn)
+{
+    quorsound::musik(name, soundOn);
 }
+
+void QUORSOUND_CALL Fehler_Musik(unsigned char soundOn) { quorsound::fehlerMusik(soundOn); }
+
+void QUORSOUND_CALL Richtig_Musik(unsigned char soundOn) { quorsound::richtigMusik(soundOn); }
+
+} // extern "C"
