@@ -1,11 +1,13 @@
 #include "player.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <chrono>
 #include <cstring>
 #include <mutex>
 #include <random>
+#include <thread>
 
 namespace quorsound {
 
@@ -57,6 +59,31 @@ SDL_AudioSpec deviceRequest()
     return spec;
 }
 
+namespace {
+
+// One SDL_BuildAudioCVT + SDL_ConvertAudio pass over `data`; nothing to do is success.
+bool convertStep(std::vector<std::uint8_t>& data, SDL_AudioFormat fromFormat, int fromChannels,
+                 int fromRate, SDL_AudioFormat toFormat, int toChannels, int toRate)
+{
+    SDL_AudioCVT cvt;
+    const int built = SDL_BuildAudioCVT(&cvt, fromFormat, Uint8(fromChannels), fromRate, toFormat,
+                                        Uint8(toChannels), toRate);
+    if (built < 0)
+        return false;
+    if (built == 0)
+        return true;
+    const std::size_t length = data.size();
+    data.resize(length * std::size_t(cvt.len_mult));
+    cvt.buf = data.data();
+    cvt.len = int(length);
+    if (SDL_ConvertAudio(&cvt) != 0)
+        return false;
+    data.resize(std::size_t(cvt.len_cvt));
+    return true;
+}
+
+} // namespace
+
 bool decodeJingle(const EmbeddedJingle& jingle, const SDL_AudioSpec& target,
                   std::vector<std::uint8_t>& pcm)
 {
@@ -68,29 +95,22 @@ bool decodeJingle(const EmbeddedJingle& jingle, const SDL_AudioSpec& target,
     Uint32 length = 0;
     if (!SDL_LoadWAV_RW(rw, 1, &spec, &buffer, &length))
         return false;
-    SDL_AudioCVT cvt;
-    const int built = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq,
-                                        target.format, target.channels, target.freq);
-    bool ok = built >= 0;
-    if (ok && built == 0) {
-        pcm.assign(buffer, buffer + length);
-    } else if (ok) {
-        std::vector<std::uint8_t> work(std::size_t(length) * std::size_t(cvt.len_mult));
-        std::memcpy(work.data(), buffer, length);
-        cvt.buf = work.data();
-        cvt.len = int(length);
-        ok = SDL_ConvertAudio(&cvt) == 0;
-        if (ok) {
-            work.resize(std::size_t(cvt.len_cvt));
-            pcm = std::move(work);
-        }
-    }
+    std::vector<std::uint8_t> data(buffer, buffer + length);
     SDL_FreeWAV(buffer);
-    if (ok) {
-        const std::size_t frame = std::size_t(SDL_AUDIO_BITSIZE(target.format) / 8) * target.channels;
-        pcm.resize(pcm.size() / frame * frame);
-    }
-    return ok;
+    // Resampling is the costly part, so it runs on as few channels as possible: sample
+    // format and any down-mix first, then the rate, then any up-mix.
+    const int mid = std::min<int>(spec.channels, target.channels);
+    const bool ok =
+        convertStep(data, spec.format, spec.channels, spec.freq, target.format, mid, spec.freq)
+        && convertStep(data, target.format, mid, spec.freq, target.format, mid, target.freq)
+        && convertStep(data, target.format, mid, target.freq, target.format, target.channels,
+                       target.freq);
+    if (!ok)
+        return false;
+    const std::size_t frame = std::size_t(SDL_AUDIO_BITSIZE(target.format) / 8) * target.channels;
+    data.resize(data.size() / frame * frame);
+    pcm = std::move(data);
+    return true;
 }
 
 namespace {
@@ -115,6 +135,7 @@ public:
         const std::size_t index = std::size_t(&jingle - kEmbeddedJingles);
         Cached& c = m_cache[index];
         if (!c.tried) {
+            // Not prepared in the background yet: convert it now.
             c.tried = true;
             c.ok = decodeJingle(jingle, m_have, c.pcm);
         }
@@ -137,6 +158,7 @@ public:
         m_subsystem = false;
         m_state = DeviceState::Closed;
         m_cache = {};
+        ++m_generation;
     }
 
     DeviceState state()
@@ -176,8 +198,48 @@ private:
             return;
         m_have = have;
         m_cache = {};
+        ++m_generation;
         SDL_PauseAudioDevice(m_device, 0);
         m_state = DeviceState::Open;
+        prepareInBackground();
+    }
+
+    // Converting a jingle takes some milliseconds; a helper thread converts the others
+    // right after the device opens, so that later calls only queue ready samples. A jingle
+    // asked for before its turn is converted by the caller instead.
+    void prepareInBackground()
+    {
+        const unsigned generation = m_generation;
+        try {
+            std::thread([this, generation] { prepareAll(generation); }).detach();
+        } catch (...) {
+            // No thread: every jingle is converted when first played.
+        }
+    }
+
+    void prepareAll(unsigned generation)
+    {
+        // The right-answer jingles come first: they follow the series start soonest.
+        static const int order[kJingleCount] = {7, 8, 9, 10, 11, 12, 0, 1, 2, 3, 4, 5, 6};
+        for (int index : order) {
+            SDL_AudioSpec target;
+            {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                if (generation != m_generation)
+                    return;
+                if (m_cache[index].tried)
+                    continue;
+                target = m_have;
+            }
+            Cached ready;
+            ready.tried = true;
+            ready.ok = decodeJingle(kEmbeddedJingles[index], target, ready.pcm);
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (generation != m_generation)
+                return;
+            if (!m_cache[index].tried)
+                m_cache[index] = std::move(ready);
+        }
     }
 
     std::mutex m_mutex;
@@ -186,6 +248,7 @@ private:
     SDL_AudioDeviceID m_device = 0;
     SDL_AudioSpec m_have{};
     std::array<Cached, kJingleCount> m_cache;
+    unsigned m_generation = 0; // bumped whenever the cache is thrown away
 };
 
 // Never destroyed: the library does nothing at unload, and the audio thread may still be
