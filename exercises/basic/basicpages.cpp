@@ -1,17 +1,358 @@
 #include "basicpages.h"
 
+#include "answerinput.h"
+#include "numberpad.h"
 #include "pagekit.h"
 #include "topiccontext.h"
 
+#include <QButtonGroup>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 
 namespace quorvel {
 
-void installBasicPages(TopicContext& ctx)
+using namespace basic;
+
+namespace {
+
+// Range group ids: RBZahlenraum 0, RBReihe02 .. RBReihe09 2 .. 9, RBQuadratzahlen 10.
+constexpr int kRangeNumber = 0;
+constexpr int kRangeSquares = 10;
+
+int rangeId(const RangeChoice& r)
 {
-    QWidget* start = ctx.page(PageGrundrechenarten);
-    makeLabel(start, QStringLiteral("LabelGrund01"), QStringLiteral("Grundrechenarten"), 20, 16);
-    addBackButton(start, QStringLiteral("BitBtnBack01"), ctx);
+    switch (r.kind) {
+    case RangeKind::TimesTable:
+        return r.table;
+    case RangeKind::Squares:
+        return kRangeSquares;
+    case RangeKind::NumberRange:
+        break;
+    }
+    return kRangeNumber;
 }
+
+RangeChoice rangeFromId(int id)
+{
+    if (id >= 2 && id <= 9)
+        return {RangeKind::TimesTable, id};
+    if (id == kRangeSquares)
+        return {RangeKind::Squares, 0};
+    return {};
+}
+
+const char* const kRechenartItems[] = {"Addieren", "Subtrahieren", "Multiplizieren",
+                                       "Dividieren", "Gemischt"};
+const char* const kAufgabentypItems[] = {"Aufgaben", "Lückenaufgaben", "Gleichungen"};
+
+// Task text and answer: a fixed-pitch face of 8 pixels a character, so the text of
+// n characters starting at 240 - 8n ends right before the answer field.
+QFont taskFont()
+{
+    QFont f(QStringLiteral("Courier"), 10);
+    f.setStyleHint(QFont::TypeWriter);
+    f.setBold(true);
+    return f;
+}
+
+QLabel* heading(QWidget* page, const QString& name, const QString& text)
+{
+    auto* l = new QLabel(text, page);
+    l->setObjectName(name);
+    QFont f(QStringLiteral("Comic Sans MS"), 16);
+    f.setBold(true);
+    l->setFont(f);
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    l->setGeometry(0, 16, 539, 34);
+    return l;
+}
+
+QButtonGroup* radioGroup(QWidget* page, const QString& name, const QString& caption,
+                         const char* const* items, int count, const QRect& box)
+{
+    auto* g = new QGroupBox(caption, page);
+    g->setObjectName(name);
+    g->setGeometry(box);
+    auto* group = new QButtonGroup(g);
+    group->setObjectName(name + QStringLiteral("Buttons"));
+    for (int i = 0; i < count; ++i) {
+        auto* b = new QRadioButton(QString::fromUtf8(items[i]), g);
+        b->setObjectName(QStringLiteral("%1Item%2").arg(name).arg(i));
+        b->setAccessibleName(QString::fromUtf8(items[i]));
+        b->setGeometry(14, 22 + 24 * i, box.width() - 24, 20);
+        group->addButton(b, i);
+    }
+    group->button(0)->setChecked(true);
+    return group;
+}
+
+QSpinBox* spinner(QWidget* parent, const QString& upDownName, const QString& editName,
+                  const QString& accessible, int min, int max, int value, const QRect& r)
+{
+    auto* s = new QSpinBox(parent);
+    s->setObjectName(upDownName);
+    s->setAccessibleName(accessible);
+    s->setRange(min, max);
+    s->setValue(value);
+    s->setGeometry(r);
+    if (auto* edit = s->findChild<QLineEdit*>()) {
+        edit->setObjectName(editName);
+        edit->setAccessibleName(accessible);
+    }
+    return s;
+}
+
+QRadioButton* rangeButton(QWidget* box, QButtonGroup* group, const QString& name,
+                          const QString& caption, int id, const QRect& r)
+{
+    auto* b = new QRadioButton(caption, box);
+    b->setObjectName(name);
+    b->setAccessibleName(caption);
+    b->setGeometry(r);
+    group->addButton(b, id);
+    return b;
+}
+
+class AnswerKeyFilter final : public QObject {
+public:
+    AnswerKeyFilter(QObject* parent, QAbstractButton* confirm) : QObject(parent), m_confirm(confirm) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, e);
+        const auto* k = static_cast<QKeyEvent*>(e);
+        switch (answerKeyVerdict(k->key(), k->text())) {
+        case KeyVerdict::Pass:
+            return false;
+        case KeyVerdict::Drop:
+            return true;
+        case KeyVerdict::Confirm:
+            if (m_confirm && m_confirm->isEnabled())
+                m_confirm->click();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QAbstractButton* m_confirm;
+};
+
+} // namespace
+
+void installAnswerKeyFilter(QLineEdit* field, QAbstractButton* confirm)
+{
+    field->installEventFilter(new AnswerKeyFilter(field, confirm));
+}
+
+BasicPages::BasicPages(TopicContext& ctx) : QObject(ctx.page(PageGrundrechenarten)), m_ctx(ctx)
+{
+    setObjectName(QStringLiteral("BasicPages"));
+    buildSettingsPage(ctx.page(PageGrundrechenarten));
+    buildTaskPage(ctx.page(PageGrundAufgaben));
+
+    m_topic = std::make_unique<PlainTaskTopic>(
+        ctx.services.random, m_shared, [this] { return pageSettings(); },
+        [this](const PlainTask& t) { showTask(t); });
+    m_series = std::make_unique<ExerciseSeries>(ctx.services, *m_topic, ctx.seriesView(m_answer),
+                                                PageGrundAufgaben, PageGrundrechenarten, true);
+
+    m_starts[ItemAufgaben] = [this] { startPlainSeries(); };
+    m_starts[ItemLueckenaufgaben] = [this] {
+        m_ctx.services.messages.showMessage(
+            QStringLiteral("Die Lückenaufgaben kommen mit einer späteren Version.\r"
+                           "Bitte wählen Sie vorerst den Aufgabentyp „Aufgaben“."));
+    };
+    m_starts[ItemGleichungen] = [this] {
+        m_ctx.services.messages.showMessage(
+            QStringLiteral("Die Gleichungen kommen mit einer späteren Version.\r"
+                           "Bitte wählen Sie vorerst den Aufgabentyp „Aufgaben“."));
+    };
+
+    if (ctx.numberPad)
+        ctx.numberPad->registerTarget(PageGrundAufgaben,
+                                      {m_answer, [this] { btnGrundAufgOKClick(); },
+                                       [this] { btnGrundAufgUeberspringenClick(); },
+                                       [this] { btnGrundAufgAbbruchClick(); }});
+}
+
+BasicPages::~BasicPages() = default;
+
+void BasicPages::setTaskTypeStart(int aufgabentyp, TaskTypeStart start)
+{
+    if (aufgabentyp >= 0 && aufgabentyp < int(m_starts.size()))
+        m_starts[std::size_t(aufgabentyp)] = std::move(start);
+}
+
+void BasicPages::buildSettingsPage(QWidget* page)
+{
+    heading(page, QStringLiteral("LabelGrund01"), QStringLiteral("Grundrechenarten"));
+
+    m_rechenart = radioGroup(page, QStringLiteral("RadioGroupGrund01"), QStringLiteral("Rechenart"),
+                             kRechenartItems, 5, QRect(20, 64, 170, 148));
+    m_aufgabentyp = radioGroup(page, QStringLiteral("RadioGroupGrund02"),
+                               QStringLiteral("Aufgabentyp"), kAufgabentypItems, 3,
+                               QRect(20, 224, 170, 100));
+    connect(m_rechenart, &QButtonGroup::idClicked, this, [this] { RadioGroupGrund01Click(); });
+    connect(m_aufgabentyp, &QButtonGroup::idClicked, this, [this] { RadioGroupGrund02Click(); });
+
+    makeLabel(page, QStringLiteral("LabelGrund02"), QStringLiteral("Aufgabenanzahl"), 20, 340);
+    m_count = spinner(page, QStringLiteral("UpDownGrund01"), QStringLiteral("EditGrund01"),
+                      QStringLiteral("Aufgabenanzahl"), 1, 32000, 10, QRect(20, 358, 100, 24));
+
+    auto* box = new QGroupBox(QStringLiteral("Zahlenbereich festsetzen"), page);
+    box->setObjectName(QStringLiteral("GroupBoxGrund01"));
+    box->setGeometry(210, 64, 309, 200);
+    m_range = new QButtonGroup(box);
+    m_range->setObjectName(QStringLiteral("GroupBoxGrund01Buttons"));
+
+    rangeButton(box, m_range, QStringLiteral("RBZahlenraum"), QStringLiteral("Zahlenraum"),
+                kRangeNumber, QRect(14, 24, 140, 20))
+        ->setChecked(true);
+    makeLabel(box, QStringLiteral("LabelGrund03"), QStringLiteral("von"), 34, 55);
+    m_lower = spinner(box, QStringLiteral("GrundUntereGrenze"), QStringLiteral("EditGrund02"),
+                      QStringLiteral("Untere Grenze"), -32767, 32767, 0, QRect(62, 50, 84, 24));
+    makeLabel(box, QStringLiteral("LabelGrund04"), QStringLiteral("bis"), 158, 55);
+    m_upper = spinner(box, QStringLiteral("GrundObereGrenze"), QStringLiteral("EditGrund03"),
+                      QStringLiteral("Obere Grenze"), -32767, 32767, 100, QRect(184, 50, 84, 24));
+
+    for (int k = 2; k <= 9; ++k) {
+        const int col = (k - 2) % 4, row = (k - 2) / 4;
+        rangeButton(box, m_range, QStringLiteral("RBReihe0%1").arg(k),
+                    QStringLiteral("%1er-Reihe").arg(k), k,
+                    QRect(14 + 72 * col, 92 + 26 * row, 72, 20));
+    }
+    rangeButton(box, m_range, QStringLiteral("RBQuadratzahlen"), QStringLiteral("Quadratzahlen"),
+                kRangeSquares, QRect(14, 160, 130, 20));
+    makeLabel(box, QStringLiteral("LabelGrund05"), QStringLiteral("bis"), 158, 163);
+    m_squareLimit = spinner(box, QStringLiteral("QuadratObereGrenze"), QStringLiteral("EditGrund04"),
+                            QStringLiteral("Größte Grundzahl der Quadratzahlen"), 10, 100, 10,
+                            QRect(184, 158, 84, 24));
+
+    addBackButton(page, QStringLiteral("BitBtnBack01"), m_ctx,
+                  QStringLiteral("Zurück zur Auswahl der Aufgabenstellung"));
+    QPushButton* start = makeButton(page, QStringLiteral("BitBtnStart01"), QStringLiteral("&Start"),
+                                    319, 440, 200, 30);
+    QFont bold = start->font();
+    bold.setBold(true);
+    bold.setPointSize(10);
+    start->setFont(bold);
+    setHint(start, QStringLiteral("Zu den Übungsaufgaben"));
+    connect(start, &QPushButton::clicked, this, &BasicPages::BitBtnStart01Click);
+
+    applyState(rechenartClicked(settingsState()));
+}
+
+void BasicPages::buildTaskPage(QWidget* page)
+{
+    heading(page, QStringLiteral("LabelGrundAufg01"), QStringLiteral("Grundrechenarten"));
+
+    auto* panel = new QFrame(page);
+    panel->setObjectName(QStringLiteral("PanelGrund02"));
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    panel->setGeometry(20, 100, 499, 100);
+
+    m_taskText = new QLabel(page);
+    m_taskText->setObjectName(QStringLiteral("lblGrundAufg"));
+    m_taskText->setAccessibleName(QStringLiteral("Aufgabe"));
+    m_taskText->setFont(taskFont());
+    m_taskText->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_taskText->setGeometry(taskTextLeft(QString()), 136, 0, 28);
+
+    m_answer = new QLineEdit(page);
+    m_answer->setObjectName(QStringLiteral("edGrundAufgErg"));
+    m_answer->setAccessibleName(QStringLiteral("Ergebnis"));
+    m_answer->setFont(taskFont());
+    m_answer->setGeometry(kAnswerFieldLeft, 136, 112, 28);
+
+    auto* abort = makeButton(page, QStringLiteral("btnGrundAufgAbbruch"),
+                             QStringLiteral("&Abbrechen"), 20, 230, 150, 30);
+    auto* skip = makeButton(page, QStringLiteral("btnGrundAufgUeberspringen"),
+                            QStringLiteral("&Überspringen"), 186, 230, 150, 30);
+    m_ok = makeButton(page, QStringLiteral("btnGrundAufgOK"),
+                      QStringLiteral("&Ergebnis bestätigen"), 352, 230, 167, 30);
+    for (QPushButton* b : {abort, skip})
+        b->setAutoDefault(false);
+    m_ok->setDefault(true);
+    installAnswerKeyFilter(m_answer, m_ok);
+
+    connect(abort, &QPushButton::clicked, this, &BasicPages::btnGrundAufgAbbruchClick);
+    connect(skip, &QPushButton::clicked, this, &BasicPages::btnGrundAufgUeberspringenClick);
+    connect(m_ok, &QPushButton::clicked, this, &BasicPages::btnGrundAufgOKClick);
+}
+
+GrundSettingsState BasicPages::settingsState() const
+{
+    GrundSettingsState s;
+    s.operation = m_rechenart->checkedId();
+    s.taskType = m_aufgabentyp->checkedId();
+    s.mixedEnabled = m_rechenart->button(ItemGemischt)->isEnabled();
+    s.equationsEnabled = m_aufgabentyp->button(ItemGleichungen)->isEnabled();
+    s.range = rangeFromId(m_range->checkedId());
+    s.tablesEnabled = m_range->button(2)->isEnabled();
+    s.squaresEnabled = m_range->button(kRangeSquares)->isEnabled();
+    return s;
+}
+
+GrundPageSettings BasicPages::pageSettings() const
+{
+    GrundPageSettings p;
+    p.rechenartItem = m_rechenart->checkedId();
+    p.lowerBound = m_lower->value();
+    p.upperBound = m_upper->value();
+    p.range = rangeFromId(m_range->checkedId());
+    p.squareLimit = m_squareLimit->value();
+    return p;
+}
+
+void BasicPages::applyState(const GrundSettingsState& s)
+{
+    m_rechenart->button(ItemGemischt)->setEnabled(s.mixedEnabled);
+    m_aufgabentyp->button(ItemGleichungen)->setEnabled(s.equationsEnabled);
+    m_rechenart->button(s.operation)->setChecked(true);
+    m_aufgabentyp->button(s.taskType)->setChecked(true);
+    for (int k = 2; k <= 9; ++k)
+        m_range->button(k)->setEnabled(s.tablesEnabled);
+    m_range->button(kRangeSquares)->setEnabled(s.squaresEnabled);
+    m_squareLimit->setEnabled(s.squaresEnabled);
+    m_range->button(rangeId(s.range))->setChecked(true);
+}
+
+void BasicPages::RadioGroupGrund01Click() { applyState(rechenartClicked(settingsState())); }
+
+void BasicPages::RadioGroupGrund02Click() { applyState(aufgabentypClicked(settingsState())); }
+
+void BasicPages::BitBtnStart01Click()
+{
+    const int typ = m_aufgabentyp->checkedId();
+    if (typ >= 0 && typ < int(m_starts.size()) && m_starts[std::size_t(typ)])
+        m_starts[std::size_t(typ)]();
+}
+
+void BasicPages::startPlainSeries() { m_series->begin(m_count->value()); }
+
+void BasicPages::showTask(const PlainTask& task)
+{
+    m_taskText->setText(task.text);
+    m_taskText->setGeometry(taskTextLeft(task.text), m_taskText->y(),
+                            kAnswerFieldLeft - taskTextLeft(task.text), m_taskText->height());
+}
+
+void BasicPages::btnGrundAufgOKClick() { m_series->confirm(m_answer->text()); }
+
+void BasicPages::btnGrundAufgUeberspringenClick() { m_series->skip(); }
+
+void BasicPages::btnGrundAufgAbbruchClick() { m_series->abort(); }
+
+BasicPages* installBasicPages(TopicContext& ctx) { return new BasicPages(ctx); }
 
 } // namespace quorvel

@@ -1,7 +1,89 @@
 #pragma once
+// The basic-arithmetic pages: the settings page 'Grundrechenarten' (page 0) and the task
+// page 'GrundAufgaben' (page 2), bound to the plain-task topic and the series frame.
+
+#include "grundsettings.h"
+#include "plaintopic.h"
+#include "series.h"
+
+#include <QObject>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAbstractButton;
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QWidget;
 
 namespace quorvel {
+
 struct TopicContext;
-// Builds this topic's pages inside the exercise notebook and wires them.
-void installBasicPages(TopicContext& ctx);
+
+// The character filter of the answer fields (digits, "-", Backspace); Enter presses
+// `confirm`. Shared by every answer field of the basic-arithmetic task pages.
+void installAnswerKeyFilter(QLineEdit* field, QAbstractButton* confirm);
+
+class BasicPages : public QObject {
+    Q_OBJECT
+public:
+    explicit BasicPages(TopicContext& ctx);
+    ~BasicPages() override;
+
+    // What "&Start" does for each "Aufgabentyp" item (0 Aufgaben, 1 Lückenaufgaben,
+    // 2 Gleichungen). Items 1 and 2 say for now that they come later.
+    using TaskTypeStart = std::function<void()>;
+    void setTaskTypeStart(int aufgabentyp, TaskTypeStart start);
+
+    basic::BasicShared& shared() { return m_shared; }
+    ExerciseSeries& plainSeries() { return *m_series; }
+    basic::PlainTaskTopic& plainTopic() { return *m_topic; }
+
+    // The controls of the settings page read as the task series and the interlocks see them.
+    basic::GrundPageSettings pageSettings() const;
+    basic::GrundSettingsState settingsState() const;
+
+    // Handlers.
+    void RadioGroupGrund01Click();
+    void RadioGroupGrund02Click();
+    void BitBtnStart01Click();
+    void btnGrundAufgOKClick();
+    void btnGrundAufgUeberspringenClick();
+    void btnGrundAufgAbbruchClick();
+
+private:
+    void buildSettingsPage(QWidget* page);
+    void buildTaskPage(QWidget* page);
+    void applyState(const basic::GrundSettingsState& s);
+    void showTask(const basic::PlainTask& task);
+    void startPlainSeries();
+
+    TopicContext& m_ctx;
+    basic::BasicShared m_shared;
+    std::unique_ptr<basic::PlainTaskTopic> m_topic;
+    std::unique_ptr<ExerciseSeries> m_series;
+    std::array<TaskTypeStart, 3> m_starts;
+
+    // Settings page.
+    QButtonGroup* m_rechenart = nullptr;  // RadioGroupGrund01
+    QButtonGroup* m_aufgabentyp = nullptr; // RadioGroupGrund02
+    QButtonGroup* m_range = nullptr;      // RBZahlenraum 0, RBReihe02..09 as 2..9, RBQuadratzahlen 10
+    QSpinBox* m_count = nullptr;          // UpDownGrund01
+    QSpinBox* m_lower = nullptr;          // GrundUntereGrenze
+    QSpinBox* m_upper = nullptr;          // GrundObereGrenze
+    QSpinBox* m_squareLimit = nullptr;    // QuadratObereGrenze
+
+    // Task page.
+    QLabel* m_taskText = nullptr;         // lblGrundAufg
+    QLineEdit* m_answer = nullptr;        // edGrundAufgErg
+    QPushButton* m_ok = nullptr;          // btnGrundAufgOK
+};
+
+// Builds the pages inside the exercise notebook and wires them; the returned object
+// lives as long as the notebook.
+BasicPages* installBasicPages(TopicContext& ctx);
+
 } // namespace quorvel
