@@ -1,0 +1,144 @@
+#include "unittasks.h"
+#include "unitnumber.h"
+
+#include <algorithm>
+
+namespace quorvel::units {
+
+namespace {
+
+// Upper limits of Random(n) by difficulty.
+constexpr int kGeneralLimits[3] = {10000, 100000, 500000};
+constexpr int kTimeLimits[3] = {101, 251, 1001};
+constexpr int kTimeSecLimits[3] = {11, 26, 101};
+constexpr int kTimeSecIndex = 5;
+
+constexpr long double kPowersOfTen[4] = {1.0L, 10.0L, 100.0L, 1000.0L};
+
+int clampedTarget(const UnitSettings& s, int category)
+{
+    const int i = s.targetIndex[std::size_t(category - 1)];
+    return std::clamp(i, 0, unitCount(category) - 1);
+}
+
+} // namespace
+
+QString UnitTask::quantityText() const { return formatNumber(quantity); }
+
+QString UnitTask::instruction() const
+{
+    return QStringLiteral("Geben Sie ") + quantityText() + QLatin1Char(' ') + source()
+           + QStringLiteral(" in ") + target() + QStringLiteral(" an");
+}
+
+QString UnitTask::quantityLabel() const
+{
+    return quantityText() + QLatin1Char(' ') + source() + QStringLiteral(" =");
+}
+
+QString UnitTask::expectedText() const
+{
+    return formatNumber(expected) + QLatin1Char(' ') + target();
+}
+
+void drawUnits(const UnitSettings& settings, RandomSource& random, UnitTask& task)
+{
+    if (settings.choice == Gemischt) {
+        task.category = random.random(kFamilyCount) + 1;
+        task.targetIndex = settings.randomTarget ? random.random(unitCount(task.category))
+                                                 : clampedTarget(settings, task.category);
+    } else {
+        task.category = std::clamp(settings.choice, 1, kFamilyCount);
+        task.targetIndex = clampedTarget(settings, task.category);
+    }
+    task.timeTargetIndex = timeTargetIndex(task.category, task.targetIndex);
+    if (task.category == Waehrung) {
+        task.sourceIndex = 1 - task.targetIndex;
+        return;
+    }
+    const int n = unitCount(task.category);
+    do {
+        task.sourceIndex = std::clamp(random.random(n), 0, n - 1);
+    } while (task.sourceIndex == task.targetIndex
+             || isExcludedPair(task.category, task.sourceIndex, task.targetIndex));
+}
+
+int drawQuantity(const UnitSettings& settings, int timeTargetIndex, RandomSource& random)
+{
+    const int d = std::clamp(settings.difficulty, 0, 2);
+    if (settings.choice != Zeitmasse)
+        return random.random(kGeneralLimits[d]);
+    if (timeTargetIndex == kTimeSecIndex)
+        return random.random(kTimeSecLimits[d]);
+    return random.random(kTimeLimits[d]);
+}
+
+UnitTask drawUnitTask(const UnitSettings& settings, RandomSource& random)
+{
+    UnitTask task;
+    drawUnits(settings, random, task);
+    if (task.category == Zeitmasse) {
+        const int q = drawQuantity(settings, task.timeTargetIndex, random);
+        task.quantity = (long double)q * timeQuantityFactor(task.timeTargetIndex);
+    } else {
+        const int k = std::clamp(random.random(4), 0, 3);
+        const int q = drawQuantity(settings, task.timeTargetIndex, random);
+        task.quantity = (long double)q / kPowersOfTen[k];
+    }
+    task.expected = convertQuantity(task.quantity, task.category, task.sourceIndex,
+                                    task.targetIndex);
+    return task;
+}
+
+AnswerCheck checkUnitAnswer(const UnitTask& task, const QString& text)
+{
+    long double given = 0;
+    if (!parseNumber(text, given))
+        return {AnswerState::Invalid, floatConversionError(text)};
+    const long double expected = roundToWritten(task.expected);
+    return {given == expected ? AnswerState::Right : AnswerState::Wrong, {}};
+}
+
+int quantityLabelLeft(const QString& labelText)
+{
+    return kQuantityLabelRight - 8 * int(labelText.size());
+}
+
+SeriesTexts unitSeriesTexts()
+{
+    SeriesTexts t;
+    t.emptyAnswer = QStringLiteral("Sie haben noch keinen Wert eingegeben");
+    t.wrongAnswer = QStringLiteral("Das von Ihnen eingegebene Ergebnis ist falsch.\r");
+    t.wrongKind = MessageKind::Warning;
+    return t;
+}
+
+UnitConversionTopic::UnitConversionTopic(RandomSource& random,
+                                         std::function<UnitSettings()> readSettings,
+                                         std::function<void(const UnitTask&)> showTask)
+    : m_random(random), m_readSettings(std::move(readSettings)), m_showTask(std::move(showTask))
+{
+}
+
+void UnitConversionTopic::prepareSeries()
+{
+    if (m_readSettings)
+        m_settings = m_readSettings();
+}
+
+int UnitConversionTopic::drawTask()
+{
+    m_task = drawUnitTask(m_settings, m_random);
+    if (m_showTask)
+        m_showTask(m_task);
+    return m_task.category;
+}
+
+AnswerCheck UnitConversionTopic::checkAnswer(const QString& text)
+{
+    return checkUnitAnswer(m_task, text);
+}
+
+QString UnitConversionTopic::expectedAnswerText() const { return m_task.expectedText(); }
+
+} // namespace quorvel::units
