@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QFrame>
 #include <QInputDialog>
 #include <QLabel>
@@ -22,6 +23,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace quorvel {
@@ -173,12 +175,22 @@ void TFormHaupt::buildMenu()
     datei->setObjectName(QStringLiteral("MenuDatei"));
     QAction* hilfe = datei->addAction(QStringLiteral("Hilfe"));
     hilfe->setObjectName(QStringLiteral("HMenuDateiHilfe"));
+    connect(hilfe, &QAction::triggered, this, &TFormHaupt::HMenuDateiHilfeClick);
     QAction* info = datei->addAction(QStringLiteral("Information"));
     info->setObjectName(QStringLiteral("HMenuDateiInfo"));
     datei->addSeparator();
     QAction* ende = datei->addAction(QStringLiteral("Programm beenden"));
     ende->setObjectName(QStringLiteral("HMenuDateiProgEnde"));
     connect(ende, &QAction::triggered, this, &QWidget::close);
+}
+
+void openWithDesktop(const QUrl& url) { QDesktopServices::openUrl(url); }
+
+void TFormHaupt::HMenuDateiHilfeClick()
+{
+    // The desktop's viewer reports a missing file itself; the program stays quiet.
+    m_openDocument(QUrl::fromLocalFile(m_services.state.programDirectory
+                                       + QStringLiteral("Quorvel.chm")));
 }
 
 void TFormHaupt::buildTopBar(QWidget* central)

@@ -12,6 +12,7 @@
 class QCheckBox;
 class QLabel;
 class QStackedWidget;
+class QUrl;
 
 namespace quorvel {
 
@@ -21,6 +22,11 @@ class StatisticsStore;
 // Asks for the pupil's name; returns false when cancelled. Injected so tests need no dialog.
 using NameAsker = std::function<bool(QWidget* parent, const QString& current, QString* name)>;
 bool askNameWithDialog(QWidget* parent, const QString& current, QString* name);
+
+// Hands a document to the desktop's default application (QDesktopServices::openUrl in the
+// program); injected so tests can see what would be opened.
+using DocumentOpener = std::function<void(const QUrl& url)>;
+void openWithDesktop(const QUrl& url);
 
 // Main pages (NotebookHaupt01).
 enum MainPage : int { PageAuswahl = 0, PageAufgaben = 1, PageStatistik = 2, PageVersteckt = 3 };
@@ -47,6 +53,10 @@ public:
     void openStatistics(int button);
     void backToSelection();
 
+    // Menu "Datei": "Hilfe" opens Quorvel.chm beside the program, reporting nothing if it is missing.
+    void HMenuDateiHilfeClick();
+    void setDocumentOpener(DocumentOpener opener) { m_openDocument = std::move(opener); }
+
 protected:
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -70,6 +80,7 @@ private:
     QLabel* m_panel1 = nullptr;
     QCheckBox* m_sound = nullptr;
     bool m_saved = false;
+    DocumentOpener m_openDocument = openWithDesktop;
 };
 
 } // namespace quorvel

@@ -22,15 +22,19 @@ struct Heard {
     QByteArray bytes;
 };
 
-Heard runProbe(const QStringList& steps)
+// Runs the probe with `driver` as SDL's audio driver and the `extra` variables.
+Heard runProbe(const QStringList& steps, const QString& driver = QStringLiteral("disk"),
+               const QStringList& extra = {})
 {
     Heard h;
     QTemporaryDir dir;
     const QString out = dir.path() + QStringLiteral("/out.raw");
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("disk"));
+    env.insert(QStringLiteral("SDL_AUDIODRIVER"), driver);
     env.insert(QStringLiteral("SDL_DISKAUDIOFILE"), out);
+    for (const QString& e : extra)
+        env.insert(e.section('=', 0, 0), e.section('=', 1));
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::MergedChannels); // the disk driver's log lines
     p.start(QStringLiteral(QUORSOUND_PROBE), steps);
@@ -113,4 +117,53 @@ TEST(DiskDriver, RandomJinglesPlayToo)
     const Heard h = runProbe({"wrong", "1", "sleep", "200", "right", "1", "sleep", "300"});
     ASSERT_TRUE(h.ran);
     EXPECT_GT(nonZeroBytes(h.bytes), 44100 / 10);
+}
+
+// No sound device, no sound server, no such driver: silence, and the program goes on and
+// ends normally. (The devices named here do not exist anywhere, so this stays silent on a
+// machine with sound too.)
+TEST(NoDevice, MissingDeviceServerOrDriverEndsNormally)
+{
+    struct Case {
+        QString driver;
+        QStringList extra;
+    };
+    const Case cases[] = {
+        {QStringLiteral("alsa"), {QStringLiteral("AUDIODEV=quorvel-no-such-device")}},
+        {QStringLiteral("pulseaudio"), {QStringLiteral("PULSE_SERVER=unix:/nonexistent/quorvel")}},
+        {QStringLiteral("no-such-driver"), {}},
+    };
+    for (const Case& c : cases) {
+        const Heard h = runProbe({"musik", "MUSIN02", "1", "right", "1", "wrong", "1", "musik",
+                                  "MUSIR01", "1", "sleep", "100"},
+                                 c.driver, c.extra);
+        EXPECT_TRUE(h.ran) << "driver " << c.driver.toStdString();
+        EXPECT_FALSE(h.fileExists);
+    }
+}
+
+// SDL leaves SIGTERM to the program: a playing program still ends on kill.
+TEST(Signals, TermEndsTheProgramWhileAJinglePlays)
+{
+    QTemporaryDir dir;
+    const QString out = dir.path() + QStringLiteral("/out.raw");
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("disk"));
+    env.insert(QStringLiteral("SDL_DISKAUDIOFILE"), out);
+    p.setProcessEnvironment(env);
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(QStringLiteral(QUORSOUND_PROBE),
+            {"musik", "MUSIR01", "1", "sleep", "30000"});
+    ASSERT_TRUE(p.waitForStarted(10000));
+    // Wait until the device is open and writing (the output file appears).
+    for (int i = 0; i < 200 && !QFile::exists(out); ++i)
+        p.waitForFinished(50);
+    ASSERT_TRUE(QFile::exists(out));
+    p.terminate();
+    const bool ended = p.waitForFinished(10000);
+    if (!ended)
+        p.kill();
+    ASSERT_TRUE(ended) << "SIGTERM was swallowed";
+    EXPECT_EQ(p.exitStatus(), QProcess::CrashExit);
 }
