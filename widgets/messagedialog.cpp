@@ -58,7 +58,7 @@ QString withoutMnemonic(QString caption)
 
 int runModal(TMessageForm& form, int x, int y)
 {
-    const MessageLayout& l = form.layout();
+    const MessageLayout& l = form.layoutNumbers();
     const QRect screen = primaryScreenRect();
     QPoint pos(screen.x() + l.windowLeft, screen.y() + l.windowTop);
     if (x >= 0)
@@ -111,7 +111,7 @@ void TMessageForm::reject()
 
 void TMessageForm::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    if (event->key() == Qt::Key_Escape) {
         // Escape presses the cancel button; without one it does nothing.
         if (m_cancel)
             m_cancel->click();

@@ -46,8 +46,8 @@ public:
     void setCancelButton(QAbstractButton* button) { m_cancel = button; }
     QAbstractButton* cancelButton() const { return m_cancel; }
 
-    // The layout the form was built with.
-    const MessageLayout& layout() const { return m_layout; }
+    // The layout numbers the form was built with (named so as not to hide QWidget::layout()).
+    const MessageLayout& layoutNumbers() const { return m_layout; }
     void setLayoutNumbers(const MessageLayout& layout) { m_layout = layout; }
 
 public slots:

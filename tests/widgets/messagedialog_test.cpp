@@ -293,7 +293,7 @@ TEST(MessageDialog, CustomKindHasTheApplicationTitleAndNoIcon)
                                        QString::fromLatin1(language));
         EXPECT_EQ(form->windowTitle(), QStringLiteral("Quorvel")) << language;
         EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("Image")), nullptr);
-        EXPECT_FALSE(form->layout().icon.has_value());
+        EXPECT_FALSE(form->layoutNumbers().icon.has_value());
     }
     QCoreApplication::setApplicationName(savedName);
 }
@@ -305,8 +305,8 @@ TEST(MessageDialog, EveryOtherKindShowsA32PixelIcon)
         auto form = BuildMessageDialog(QStringLiteral("Hallo"), kind, OkButton, QStringLiteral("deutsch"));
         auto* image = form->findChild<QLabel*>(QStringLiteral("Image"));
         ASSERT_NE(image, nullptr) << int(kind);
-        EXPECT_EQ(image->geometry(), QRect(form->layout().horizontalMargin,
-                                           form->layout().verticalMargin, 32, 32));
+        EXPECT_EQ(image->geometry(), QRect(form->layoutNumbers().horizontalMargin,
+                                           form->layoutNumbers().verticalMargin, 32, 32));
         EXPECT_FALSE(image->pixmap().isNull());
         EXPECT_EQ(image->pixmap().deviceIndependentSize().toSize(), QSize(32, 32));
     }
@@ -464,7 +464,7 @@ TEST(MessageDialog, ShortTextMakesTheWindowAsWideAsTheButtonRow)
 {
     buttonWidthCache().clear();
     auto form = BuildMessageDialog(QStringLiteral("Ja"), MessageKind::Custom, OkButton, QStringLiteral("deutsch"));
-    const MessageLayout& l = form->layout();
+    const MessageLayout& l = form->layoutNumbers();
     EXPECT_EQ(l.buttonWidth, startButtonWidth(AverageCharSize(form->font()).width()));
     EXPECT_EQ(form->width(), l.buttonWidth + 2 * l.horizontalMargin);
 }
@@ -569,7 +569,7 @@ TEST(MessageDialogRun, PositionFromTheCallerOrCentred)
         MessageLayout layout;
         ObserverScope scope(whileShown([&](TMessageForm& form) {
             seen = form.pos();
-            layout = form.layout();
+            layout = form.layoutNumbers();
             form.done(1);
         }));
         ShowMessageDialogAt(QStringLiteral("Wo?"), MessageKind::Information, OkButton, 0,
@@ -599,6 +599,23 @@ TEST(MessageDialogRun, SinkShowsTheMessageAndReturnsTheResult)
 
     sink.showMessage(QStringLiteral("Achtung"), MessageKind::Warning);
     EXPECT_EQ(title, QStringLiteral("Warnung"));
+}
+
+TEST(MessageDialogRun, SinkKeepsTheWindowAboveItsParent)
+{
+    QWidget mainWindow;
+    DialogMessageSink sink(&mainWindow);
+    QWidget* parent = nullptr;
+    bool modal = false;
+    ObserverScope scope(whileShown([&](TMessageForm& form) {
+        parent = form.parentWidget();
+        modal = form.isModal();
+        form.done(1);
+    }));
+    sink.showError(QStringLiteral("x"));
+    EXPECT_EQ(parent, &mainWindow);
+    EXPECT_TRUE(modal);
+    EXPECT_TRUE(mainWindow.findChildren<TMessageForm*>().isEmpty()); // destroyed after the call
 }
 
 TEST(MessageDialogRun, ErrorBoxHasStopIconApplicationTitleAndOneOkButton)
