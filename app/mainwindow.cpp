@@ -1,7 +1,9 @@
 #include "mainwindow.h"
 
+#include "aboutwindow.h"
 #include "basicpages.h"
 #include "fractionspages.h"
+#include "gradientfill.h"
 #include "numberpad.h"
 #include "numbersystemspages.h"
 #include "pagekit.h"
@@ -178,6 +180,8 @@ void TFormHaupt::buildMenu()
     connect(hilfe, &QAction::triggered, this, &TFormHaupt::HMenuDateiHilfeClick);
     QAction* info = datei->addAction(QStringLiteral("Information"));
     info->setObjectName(QStringLiteral("HMenuDateiInfo"));
+    auto* about = new TFormInfo(this); // made once, hidden until asked for
+    connect(info, &QAction::triggered, about, &QDialog::exec);
     datei->addSeparator();
     QAction* ende = datei->addAction(QStringLiteral("Programm beenden"));
     ende->setObjectName(QStringLiteral("HMenuDateiProgEnde"));
@@ -219,6 +223,8 @@ void TFormHaupt::buildTopBar(QWidget* central)
 void TFormHaupt::buildSelectionPage(QWidget* page)
 {
     page->setAutoFillBackground(true);
+    addGradientBackground(page, Qt::white, QColor(0xC0, 0xC0, 0xC0), fdTopToBottom, 255)
+        ->setObjectName(QStringLiteral("GradientFillHaupt01"));
     heading(page, QStringLiteral("Aufgaben"), 72, 222);
     heading(page, QStringLiteral("Statistik"), 282, 710);
     auto* sep = new QFrame(page);

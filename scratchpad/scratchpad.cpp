@@ -1,5 +1,7 @@
 #include "scratchpad.h"
 
+#include "gradientfill.h"
+
 #include <QLabel>
 
 namespace quorvel {
@@ -9,7 +11,12 @@ QWidget* createScratchPad(QWidget* parent)
     auto* column = new QWidget(parent);
     column->setObjectName(QStringLiteral("ScratchPadColumn"));
     column->setFixedSize(250, 309);
-    auto* title = new QLabel(QStringLiteral("Notizblatt"), column);
+    auto* bar = new QWidget(column);
+    bar->setObjectName(QStringLiteral("PanelHaupt01"));
+    bar->setGeometry(0, 0, 250, 35);
+    addGradientBackground(bar, Qt::white, QColor(0xC0, 0xC0, 0xC0), fdLeftToRight, 255)
+        ->setObjectName(QStringLiteral("GradientFillNotiz"));
+    auto* title = new QLabel(QStringLiteral("Notizblatt"), bar);
     title->setObjectName(QStringLiteral("LabelNotiz01"));
     QFont f = title->font();
     f.setBold(true);
