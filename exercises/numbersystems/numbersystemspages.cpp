@@ -26,6 +26,10 @@ constexpr int kStartButtonW = 200;
 constexpr int kStartButtonH = 30;
 constexpr int kStartButtonStep = 38;
 constexpr int kSeparatorX = 268;
+// The other side of each calculator, for the buttons' status-bar hints.
+const char* const kOtherSide[numsys::kSystemCount] = {
+    "Römischen Zahlen", "dem Dualsystem", "dem Dreiersystem", "dem Oktalsystem",
+    "dem Hexadezimalsystem"};
 
 // Calculator page 'ZahlensystemeBerechnung'.
 constexpr int kFieldX = 40;
@@ -81,8 +85,9 @@ private:
                                         QString::fromUtf8(info.caption), kStartButtonX,
                                         kStartButtonY + i * kStartButtonStep, kStartButtonW,
                                         kStartButtonH);
-            setHint(b, QString::fromUtf8(info.caption) + QStringLiteral("|Umrechnen zwischen dem ")
-                           + QStringLiteral("Dezimalsystem und: ") + QString::fromUtf8(info.caption));
+            setHint(b, QString::fromUtf8(info.caption)
+                           + QStringLiteral("|Zahlen zwischen dem Dezimalsystem und ")
+                           + QString::fromUtf8(kOtherSide[i]) + QStringLiteral(" umrechnen"));
             const NumeralSystem system = info.system;
             connect(b, &QPushButton::clicked, this, [this, system] { open(system); });
         }
@@ -101,8 +106,11 @@ private:
         paintBackground(page);
         m_panel = new QLabel(page);
         m_panel->setObjectName(QStringLiteral("PanelZSys04"));
-        m_panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-        m_panel->setLineWidth(1);
+        // Silver to white, so the heading stands out against the page's white top.
+        m_panel->setStyleSheet(QStringLiteral(
+            "QLabel#PanelZSys04 { border: 1px solid #808080; border-radius: 4px;"
+            " background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+            " stop:0 #C0C0C0, stop:1 #FFFFFF); }"));
         m_panel->setAlignment(Qt::AlignCenter);
         m_panel->setFont(headingFont());
         m_panel->setGeometry(20, 20, 499, 48);
@@ -162,6 +170,9 @@ private:
         m_systemLabel->adjustSize();
         m_decimal->setAccessibleName(decimalLabel);
         m_system->setAccessibleName(systemLabel);
+        const QString howTo = QStringLiteral(" eingeben und „Umrechnen“ wählen; das andere Feld bleibt leer");
+        setHint(m_decimal, decimalLabel + QLatin1Char('|') + decimalLabel + howTo);
+        setHint(m_system, systemLabel + QLatin1Char('|') + systemLabel + howTo);
     }
 
     // BitBtnZSysClick: the fields keep whatever they held.
