@@ -154,9 +154,9 @@ TEST_F(Window, UncheckingSoundSilencesAWholeSeriesAndCheckingBringsItBack)
     ASSERT_FALSE(soundBox()->isChecked());
     EXPECT_EQ(state.soundOn, 0);
     const QStringList off = runSeries();
+    // Right at the second try counts nothing and plays nothing.
     EXPECT_EQ(off, QStringList({"sound MUSIN02 (off)", "sound right (off)", "sound wrong (off)",
-                                "sound right (off)", "sound wrong (off)", "sound wrong (off)",
-                                "sound MUSIN02 (off)"}));
+                                "sound wrong (off)", "sound wrong (off)", "sound MUSIN02 (off)"}));
     EXPECT_TRUE(g_lookups.isEmpty()) << "the library looked up " << g_lookups.join(' ').toStdString();
     EXPECT_EQ(quorsound::testhooks::deviceState(), quorsound::testhooks::DeviceState::Closed);
 
@@ -164,12 +164,13 @@ TEST_F(Window, UncheckingSoundSilencesAWholeSeriesAndCheckingBringsItBack)
     ASSERT_TRUE(soundBox()->isChecked());
     EXPECT_EQ(state.soundOn, 1);
     const QStringList on = runSeries();
-    EXPECT_EQ(on, QStringList({"sound MUSIN02", "sound right", "sound wrong", "sound right",
-                               "sound wrong", "sound wrong", "sound MUSIN02"}));
-    ASSERT_EQ(g_lookups.size(), 7);
+    EXPECT_EQ(on, QStringList({"sound MUSIN02", "sound right", "sound wrong", "sound wrong",
+                               "sound wrong", "sound MUSIN02"}));
+    ASSERT_EQ(g_lookups.size(), 6);
     EXPECT_EQ(g_lookups.first(), QStringLiteral("MUSIN02"));
     EXPECT_TRUE(g_lookups[1].startsWith(QStringLiteral("MUSIR")));
-    EXPECT_TRUE(g_lookups[2].startsWith(QStringLiteral("MUSIF")));
+    for (int i = 2; i < 5; ++i)
+        EXPECT_TRUE(g_lookups[i].startsWith(QStringLiteral("MUSIF"))) << i;
     EXPECT_EQ(g_lookups.last(), QStringLiteral("MUSIN02"));
 }
 
