@@ -1,6 +1,7 @@
 #include "gradientfill.h"
 
 #include <QEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 
@@ -62,36 +63,45 @@ TGradientFill::TGradientFill(QWidget* parent) : QWidget(parent)
 void TGradientFill::setBeginColor(const QColor& c)
 {
     m_begin = c;
-    update();
+    changed();
 }
 
 void TGradientFill::setEndColor(const QColor& c)
 {
     m_end = c;
-    update();
+    changed();
 }
 
 void TGradientFill::setNumberOfColors(int n)
 {
     m_numberOfColors = n < 0 ? 0 : (n > 255 ? 255 : n);
-    update();
+    changed();
 }
 
 void TGradientFill::setFillDirection(FillDirection d)
 {
     m_direction = d;
+    changed();
+}
+
+void TGradientFill::changed()
+{
+    m_picture = QImage();
     update();
 }
 
 QImage TGradientFill::render() const
 {
-    return renderGradient(size(), m_begin, m_end, m_direction, m_numberOfColors);
+    if (m_picture.size() != size())
+        m_picture = renderGradient(size(), m_begin, m_end, m_direction, m_numberOfColors);
+    return m_picture;
 }
 
-void TGradientFill::paintEvent(QPaintEvent*)
+void TGradientFill::paintEvent(QPaintEvent* e)
 {
     QPainter p(this);
-    p.drawImage(0, 0, render());
+    const QRect r = e->rect();
+    p.drawImage(r.topLeft(), render(), r);
 }
 
 TGradientFill* addGradientBackground(QWidget* page, QColor begin, QColor end,

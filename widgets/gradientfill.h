@@ -36,6 +36,9 @@ protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
+    void changed();
+
+    mutable QImage m_picture; // last rendered picture; rebuilt when size or settings change
     QColor m_begin{0, 0, 255};     // clBlue
     QColor m_end{0, 0, 0};         // clBlack
     int m_numberOfColors = 16;

@@ -132,6 +132,18 @@ TEST(Gradient, ControlPaintsItsPictureAndRepaintsOnChange)
     EXPECT_EQ(shot.pixelColor(79, 59), clWhite);
     EXPECT_EQ(shot.pixelColor(39, 30), clYellow);
     EXPECT_EQ(shot.pixelColor(40, 30), clWhite);
+    // Each setter throws the painted picture away, and so does a new size.
+    fill.setFillDirection(fdRightToLeft);
+    EXPECT_EQ(fill.grab().toImage().pixelColor(0, 0), clWhite);
+    fill.setBeginColor(clSilver);
+    EXPECT_EQ(fill.grab().toImage().pixelColor(79, 0), clSilver);
+    fill.setEndColor(clBlack);
+    EXPECT_EQ(fill.grab().toImage().pixelColor(0, 0), clBlack);
+    fill.setNumberOfColors(1);
+    EXPECT_EQ(fill.grab().toImage().pixelColor(79, 0), clBlack);
+    fill.resize(100, 60);
+    EXPECT_EQ(fill.grab().toImage().size(), QSize(100, 60));
+    EXPECT_EQ(fill.render().size(), QSize(100, 60));
 }
 
 TEST(Gradient, BackgroundFillsThePageBehindItsChildrenAndFollowsItsSize)
