@@ -13,7 +13,9 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -248,4 +250,19 @@ TEST_F(Window, ProgrammBeendenWithoutAPupilWritesNothing)
     window->findChild<QAction*>(QStringLiteral("HMenuDateiProgEnde"))->trigger();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(written.isEmpty());
+}
+
+// The program is bound to the sound library when it is loaded: it cannot start without it.
+TEST(Program, LoadsTheSoundLibraryAtStart)
+{
+    const QString readelf = QStandardPaths::findExecutable(QStringLiteral("readelf"));
+    if (readelf.isEmpty())
+        GTEST_SKIP() << "readelf is not installed";
+    QProcess p;
+    p.start(readelf, {QStringLiteral("-d"), QStringLiteral(QUORVEL_PROGRAM)});
+    ASSERT_TRUE(p.waitForFinished(10000));
+    ASSERT_EQ(p.exitCode(), 0);
+    const QString out = QString::fromLatin1(p.readAllStandardOutput());
+    EXPECT_TRUE(out.contains(QStringLiteral("(NEEDED)             Shared library: [libquorsound.so]")))
+        << out.toStdString();
 }
