@@ -117,7 +117,7 @@ void TUpDownLong::step(int direction)
     const std::int32_t hi = std::max(m_min, m_max);
     const std::int64_t delta = static_cast<std::int64_t>(m_increment) * direction;
     m_position = from; // the text as read, so the step starts from what is shown
-    setPosition(stepPosition(from, delta, lo, hi));
+    setPosition(m_wrap ? wrapStepPosition(from, delta, lo, hi) : stepPosition(from, delta, lo, hi));
     if (m_edit)
         m_edit->selectAll();
 }

@@ -33,6 +33,8 @@ public:
     void setIncrement(std::int32_t v) { m_increment = v; }
     bool Thousands() const { return m_thousands; }
     void setThousands(bool on);
+    bool Wrap() const { return m_wrap; }
+    void setWrap(bool on) { m_wrap = on; }
     bool ArrowKeys() const { return m_arrowKeys; }
     void setArrowKeys(bool on) { m_arrowKeys = on; }
 
@@ -69,6 +71,7 @@ private:
     std::int32_t m_increment = 1;
     bool m_thousands = true;
     bool m_arrowKeys = true;
+    bool m_wrap = false;
     int m_pressed = 0; // +1 upper button held, -1 lower, 0 none
     QTimer* m_repeat = nullptr;
 };

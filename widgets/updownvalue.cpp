@@ -85,4 +85,15 @@ std::int32_t stepPosition(std::int32_t pos, std::int64_t delta, std::int32_t min
     return clampPosition(static_cast<std::int64_t>(pos) + delta, min, max);
 }
 
+std::int32_t wrapStepPosition(std::int32_t pos, std::int64_t delta, std::int32_t min,
+                              std::int32_t max)
+{
+    const std::int64_t next = static_cast<std::int64_t>(pos) + delta;
+    if (next > max)
+        return min;
+    if (next < min)
+        return max;
+    return static_cast<std::int32_t>(next);
+}
+
 } // namespace quorvel

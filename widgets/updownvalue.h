@@ -25,6 +25,10 @@ std::int32_t positionFromText(const std::string& text, std::int32_t min, std::in
 std::int32_t stepPosition(std::int32_t pos, std::int64_t delta, std::int32_t min,
                           std::int32_t max);
 
+// The same, but a step past one end continues at the other end.
+std::int32_t wrapStepPosition(std::int32_t pos, std::int64_t delta, std::int32_t min,
+                              std::int32_t max);
+
 std::int32_t clampPosition(std::int64_t value, std::int32_t min, std::int32_t max);
 
 } // namespace quorvel

@@ -74,6 +74,9 @@ TEST(UpDownValue, StepsStopAtTheLimitsWithoutOverflow)
     EXPECT_EQ(stepPosition(2147399500, 1000, 0, 2147400000), 2147400000);
     EXPECT_EQ(stepPosition(500, -1000, 0, 2147400000), 0);
     EXPECT_EQ(stepPosition(2147483647, 1000, -5, 2147483647), 2147483647);
+    EXPECT_EQ(wrapStepPosition(1000, 1, 1, 1000), 1);
+    EXPECT_EQ(wrapStepPosition(1, -1, 1, 1000), 1000);
+    EXPECT_EQ(wrapStepPosition(500, 1, 1, 1000), 501);
     EXPECT_EQ(positionFromText("abc", 1, 1000, 10), 10);
     EXPECT_EQ(positionFromText("5000", 1, 1000, 10), 1000);
     EXPECT_EQ(positionFromText("0", 1, 1000, 10), 1);
@@ -88,6 +91,7 @@ TEST(UpDownLong, DefaultsAndAssociation)
     EXPECT_EQ(u.Increment(), 1);
     EXPECT_TRUE(u.Thousands());
     EXPECT_TRUE(u.ArrowKeys());
+    EXPECT_FALSE(u.Wrap());
 
     QWidget page;
     QLineEdit edit(&page);
@@ -172,6 +176,18 @@ TEST(UpDownLong, ArrowKeysInTheEditStep)
     u->setArrowKeys(false);
     QTest::keyClick(edit, Qt::Key_Up);
     EXPECT_EQ(u->Position(), 11);
+}
+
+TEST(UpDownLong, WrapContinuesAtTheOtherEnd)
+{
+    QWidget page;
+    TUpDownLong* u = addUpDownLong(&page, {0, 0, 60, 21}, "E", "U", kTaskCountSpinner);
+    u->setWrap(true);
+    u->setPosition(1000);
+    QTest::keyClick(u->Associate(), Qt::Key_Up);
+    EXPECT_EQ(u->Position(), 1);
+    QTest::keyClick(u->Associate(), Qt::Key_Down);
+    EXPECT_EQ(u->Associate()->text(), "1.000");
 }
 
 TEST(UpDownLong, TypedTextIsReadBackAsPosition)
