@@ -221,6 +221,73 @@ TEST_P(JingleImage, SoxiReadsTheGeneratedFile)
     EXPECT_EQ(ask("-s").toLongLong(), (want.size - 44) / (want.channels * want.bits / 8));
 }
 
+namespace {
+
+// The strongest note (MIDI number 40..100) in `length` seconds of `s` from `from` seconds.
+int dominantNote(const std::vector<double>& s, double rate, double from, double length)
+{
+    const int first = int(from * rate), n = int(length * rate);
+    int best = 0;
+    double bestPower = -1;
+    for (int midi = 40; midi <= 100; ++midi) {
+        const double w = 2 * M_PI * 440.0 * std::pow(2.0, (midi - 69) / 12.0) / rate;
+        double re = 0, im = 0;
+        for (int i = 0; i < n && first + i < int(s.size()); ++i) {
+            const double hann = 0.5 - 0.5 * std::cos(2 * M_PI * i / n);
+            re += s[first + i] * hann * std::cos(w * i);
+            im += s[first + i] * hann * std::sin(w * i);
+        }
+        if (re * re + im * im > bestPower) {
+            bestPower = re * re + im * im;
+            best = midi;
+        }
+    }
+    return best;
+}
+
+// Start of the last note: the last 10 ms frame whose energy rises by a third over the
+// frame before, among frames no quieter than -20 dB of the loudest.
+double lastOnset(const std::vector<double>& s, double rate)
+{
+    const int frame = int(rate / 100);
+    std::vector<double> energy;
+    for (std::size_t i = 0; i + frame <= s.size(); i += frame) {
+        double e = 0;
+        for (int k = 0; k < frame; ++k)
+            e += s[i + k] * s[i + k];
+        energy.push_back(e);
+    }
+    const double peak = *std::max_element(energy.begin(), energy.end());
+    double onset = 0;
+    for (std::size_t k = 1; k < energy.size(); ++k)
+        if (energy[k] > 1.3 * energy[k - 1] && energy[k] > peak / 100)
+            onset = double(k * frame) / rate;
+    return onset;
+}
+
+} // namespace
+
+// Right answers rise to a higher note, wrong answers fall to a lower one.
+TEST_P(JingleImage, RightRisesWrongFalls)
+{
+    const std::string name = GetParam().name;
+    if (name.rfind("MUSIN", 0) == 0)
+        GTEST_SKIP() << "neutral chimes go either way";
+    const EmbeddedJingle* j = jingle();
+    ASSERT_NE(j, nullptr);
+    const Parsed p = parseRiff(j->data, j->size);
+    ASSERT_TRUE(p.ok);
+    const std::vector<double> s = samples(*j, p);
+    const int start = dominantNote(s, p.rate, 0.005, 0.06);
+    const double onset = lastOnset(s, p.rate);
+    ASSERT_GT(onset, 0.05) << "more than one note";
+    const int end = dominantNote(s, p.rate, onset + 0.01, 0.06);
+    if (name.rfind("MUSIR", 0) == 0)
+        EXPECT_GE(end - start, 5) << "from note " << start << " to " << end;
+    else
+        EXPECT_LE(end - start, -2) << "from note " << start << " to " << end;
+}
+
 INSTANTIATE_TEST_SUITE_P(All, JingleImage, ::testing::ValuesIn(kDesigned),
                          [](const ::testing::TestParamInfo<Designed>& i) {
                              return std::string(i.param.name);
