@@ -18,7 +18,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QStyle>
+#include <QPainter>
+#include <QPixmap>
 
 namespace quorvel {
 
@@ -44,6 +45,25 @@ QFont pixelFont(const QString& family, int pixels, bool bold)
     f.setPixelSize(pixels);
     f.setBold(bold);
     return f;
+}
+
+// The help button's glyph: a white question mark on a blue disc.
+QIcon helpGlyph()
+{
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 160));
+    p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPixelSize(12);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("?"));
+    return QIcon(pm);
 }
 
 QLabel* boldLabel(QWidget* parent, const QString& name, const QString& text, int x, int y)
@@ -155,7 +175,7 @@ void UnitsPages::buildSettingsPage()
 
     QPushButton* help = makeButton(page, QStringLiteral("BitBtnEinheiten01"),
                                    QStringLiteral("&Umrechnungshilfe"), 270, 392, 160, 30);
-    help->setIcon(help->style()->standardIcon(QStyle::SP_DialogHelpButton));
+    help->setIcon(helpGlyph());
     setHint(help, QStringLiteral("Umrechnungshilfe|Tabellen zum Umrechnen der Einheiten zeigen"));
     connect(help, &QPushButton::clicked, this, &UnitsPages::helpClicked);
 
@@ -220,7 +240,7 @@ void UnitsPages::buildTaskPage()
     connect(abort, &QPushButton::clicked, this, &UnitsPages::abortClicked);
     QPushButton* help = makeButton(panel, QStringLiteral("btnEinheitenAufgHilfe"),
                                    QStringLiteral("&Umrechnungshilfe"), 369, 440, 150, 30);
-    help->setIcon(help->style()->standardIcon(QStyle::SP_DialogHelpButton));
+    help->setIcon(helpGlyph());
     connect(help, &QPushButton::clicked, this, &UnitsPages::helpClicked);
 }
 
