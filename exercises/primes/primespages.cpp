@@ -382,7 +382,7 @@ void PrimesPages::buildGgTKgVTab(QWidget* tab, bool ggt)
 {
     const QString key = ggt ? QStringLiteral("GGT") : QStringLiteral("KGV");
     QLineEdit** fields = m_fields[ggt ? 0 : 1];
-    makeLabel(tab, QStringLiteral("lbl%101").arg(key),
+    makeLabel(tab, QStringLiteral("lbl") + key + QStringLiteral("01"),
               ggt ? QStringLiteral("Geben Sie die Zahlen ein von denen der ggT bestimmt werden soll")
                   : QStringLiteral("Geben Sie die Zahlen ein von denen das kgv bestimmt werden soll"),
               12, 12);
@@ -399,11 +399,11 @@ void PrimesPages::buildGgTKgVTab(QWidget* tab, bool ggt)
         fields[2]->setVisible(item == 1);
         fields[2]->clear();
     });
-    makeLabel(tab, QStringLiteral("lbl%102").arg(key),
+    makeLabel(tab, QStringLiteral("lbl") + key + QStringLiteral("02"),
               ggt ? QStringLiteral("Der ggT der Zahlen beträgt")
                   : QStringLiteral("Das kgV der Zahlen beträgt"),
               12, 156);
-    fields[3] = makeEdit(tab, QStringLiteral("ed%104").arg(key), 12, 174, 150);
+    fields[3] = makeEdit(tab, QStringLiteral("ed") + key + QStringLiteral("04"), 12, 174, 150);
     fields[3]->setReadOnly(true);
     QPushButton* go = boldButton(tab, QStringLiteral("BitBtn%1").arg(key),
                                  ggt ? QStringLiteral("ggT berechnen") : QStringLiteral("kgV berechnen"),

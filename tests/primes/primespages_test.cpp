@@ -1,0 +1,401 @@
+// The calculator pages through their widgets: navigation, key filters, the range
+// spinners, the prime list with its progress and cancel, factorisation, ggT and kgV,
+// and every notice of the failure table.
+#include "fakes.h"
+#include "linelistview.h"
+#include "primelistmodel.h"
+#include "primespages.h"
+#include "topiccontext.h"
+#include "updownlong.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace quorvel;
+
+namespace {
+
+class PrimesPagesTest : public ::testing::Test {
+protected:
+    PrimesPagesTest()
+    {
+        for (int i = 0; i < ExercisePageCount; ++i) {
+            auto* page = new QWidget;
+            page->resize(539, 500);
+            stack.addWidget(page);
+        }
+        stack.resize(539, 500);
+        ctx.exercisePages = &stack;
+        installPrimesPages(ctx);
+        stack.setCurrentIndex(PagePrimfaktoren);
+    }
+    ~PrimesPagesTest() override { model()->clear(); }
+
+    template <class T = QWidget> T* find(const char* name)
+    {
+        T* w = stack.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    void click(const char* name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
+    QLineEdit* edit(const char* name) { return find<QLineEdit>(name); }
+    LineListView* list() { return find<LineListView>("ListBoxPrimCalc"); }
+    PrimeListModel* model() { return static_cast<PrimeListModel*>(list()->model()); }
+    QStringList primeLines()
+    {
+        QStringList out;
+        for (int r = 0; r < model()->rowCount(); ++r)
+            out << model()->index(r).data().toString();
+        return out;
+    }
+    QStringList factorLines()
+    {
+        QStringList out;
+        auto* l = find<QListWidget>("ListBoxPrimFak");
+        for (int r = 0; r < l->count(); ++r)
+            out << l->item(r)->text();
+        return out;
+    }
+    // Lets the worker's notices arrive until the count ends (or `ms` pass).
+    void waitForCount(int ms = 20000)
+    {
+        QElapsedTimer t;
+        t.start();
+        while (model()->counting() && t.elapsed() < ms)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    void calculate(const QString& from, const QString& to)
+    {
+        edit("edPrimCalc01")->setText(from);
+        edit("edPrimCalc02")->setText(to);
+        click("BitBtnPrimCalc");
+        waitForCount();
+    }
+    const std::vector<test::RecordedMessage>& messages() { return ts.messages.messages; }
+
+    test::TestServices ts;
+    QStackedWidget stack;
+    TopicContext ctx{ts.services, nullptr, nullptr, nullptr, {}, {}};
+};
+
+} // namespace
+
+TEST_F(PrimesPagesTest, ButtonsOpenTheirTabsAndBackPlaysTheJingle)
+{
+    const char* buttons[] = {"BitBtnPrimFak01", "BitBtnPrimFak02", "BitBtnPrimFak03",
+                             "BitBtnPrimFak04"};
+    const char* tabs[] = {"TabSheetPrimzahlen", "TabSheetPrimFak", "TabSheetPrimggT",
+                          "TabSheetPrimkgV"};
+    auto* pc = find<QTabWidget>("PageControlPrim01");
+    for (int i = 0; i < 4; ++i) {
+        stack.setCurrentIndex(PagePrimfaktoren);
+        click(buttons[i]);
+        EXPECT_EQ(stack.currentIndex(), int(PagePrimfaktorenBerechnung));
+        EXPECT_EQ(pc->currentIndex(), i);
+        EXPECT_EQ(pc->currentWidget()->objectName(), tabs[i]);
+    }
+    EXPECT_EQ(pc->tabText(0), "Primzahlen berechnen");
+    edit("edGGT01")->setText("12");
+    ts.log.clear();
+    click("BitBtnPrimBack01");
+    EXPECT_EQ(stack.currentIndex(), int(PagePrimfaktoren));
+    EXPECT_EQ(ts.log.events, QStringList{"sound MUSIN02"});
+    click("BitBtnPrimFak03");
+    EXPECT_EQ(edit("edGGT01")->text(), "12"); // fields keep their contents
+    EXPECT_NE(find("BitBtnBack04"), nullptr);
+}
+
+TEST_F(PrimesPagesTest, KeyFiltersLetDigitsAndBackspaceThrough)
+{
+    QLineEdit* e = edit("edPrimFak01");
+    QTest::keyClicks(e, "12a-3 .4");
+    EXPECT_EQ(e->text(), "1234");
+    QTest::keyClick(e, Qt::Key_Backspace);
+    EXPECT_EQ(e->text(), "123");
+    for (const char* name : {"edGGT01", "edGGT02", "edKGV01", "edKGV02"}) {
+        QTest::keyClicks(edit(name), "x7y");
+        EXPECT_EQ(edit(name)->text(), "7") << name;
+        QTest::keyClick(edit(name), Qt::Key_Backspace);
+        EXPECT_EQ(edit(name)->text(), "") << name;
+    }
+}
+
+TEST_F(PrimesPagesTest, BackspaceNeverEmptiesARangeField)
+{
+    QLineEdit* e = edit("edPrimCalc01");
+    e->setText("50");
+    e->end(false);
+    QTest::keyClick(e, Qt::Key_Backspace);
+    EXPECT_EQ(e->text(), "5");
+    QTest::keyClick(e, Qt::Key_Backspace);
+    EXPECT_EQ(e->text(), "5");
+    QTest::keyClicks(e, "a1");
+    EXPECT_EQ(e->text(), "51");
+}
+
+TEST_F(PrimesPagesTest, RangeFieldsDriveTheirSpinners)
+{
+    auto* up = find<TUpDownLong>("UpDownPrimCalc01");
+    EXPECT_EQ(edit("edPrimCalc01")->text(), "0");
+    EXPECT_EQ(edit("edPrimCalc02")->text(), "0");
+    EXPECT_EQ(up->Max(), 2147400000);
+    edit("edPrimCalc01")->setText("5000");
+    EXPECT_EQ(up->Position(), 5000);
+    up->stepUp();
+    EXPECT_EQ(edit("edPrimCalc01")->text(), "6000");
+    edit("edPrimCalc01")->setText("2147399500");
+    up->stepUp();
+    EXPECT_EQ(edit("edPrimCalc01")->text(), "2147400000"); // no thousands separators
+}
+
+TEST_F(PrimesPagesTest, PrimeListOfSmallRanges)
+{
+    click("BitBtnPrimFak01");
+    ts.log.clear();
+    calculate("0", "30");
+    EXPECT_EQ(primeLines(), QStringList{"2  3  5  7  11  13  17  19  23  29  "});
+    EXPECT_EQ(ts.log.events, QStringList{"sound MUSIN03"});
+    EXPECT_TRUE(model()->finished());
+    calculate("30", "0");
+    EXPECT_EQ(primeLines(), QStringList{"2  3  5  7  11  13  17  19  23  29  "});
+    calculate("24", "28");
+    EXPECT_EQ(primeLines(), QStringList{""});
+    calculate("100", "1000");
+    const QStringList lines = primeLines();
+    ASSERT_EQ(lines.size(), 8); // 143 three-digit primes, 19 on a line
+    for (const QString& l : lines)
+        EXPECT_LE(l.size(), 95);
+    EXPECT_TRUE(lines.first().startsWith("101  103  107"));
+    EXPECT_TRUE(lines.last().endsWith("991  997  "));
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(PrimesPagesTest, EmptyOrOversizedRangeFieldsAreRefused)
+{
+    calculate("0", "30");
+    edit("edPrimCalc02")->clear();
+    click("BitBtnPrimCalc");
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, "Zu wenige Eingaben !");
+    EXPECT_EQ(messages()[0].kind, MessageKind::Information);
+    EXPECT_FALSE(messages()[0].error);
+    EXPECT_EQ(model()->rowCount(), 0);
+
+    edit("edPrimCalc01")->setText("99999999999");
+    edit("edPrimCalc02")->setText("10");
+    click("BitBtnPrimCalc");
+    ASSERT_EQ(messages().size(), 2u);
+    EXPECT_EQ(messages()[1].text, "'99999999999' ist kein gültiger Integerwert.");
+    EXPECT_TRUE(messages()[1].error);
+    EXPECT_EQ(model()->rowCount(), 0);
+    EXPECT_FALSE(model()->counting());
+}
+
+TEST_F(PrimesPagesTest, LongCountShowsFirstLinesAndCanBeCancelled)
+{
+    click("BitBtnPrimFak01");
+    edit("edPrimCalc01")->setText("0");
+    edit("edPrimCalc02")->setText("2147400000");
+    click("BitBtnPrimCalc");
+    QElapsedTimer t;
+    t.start();
+    while (model()->rowCount() == 0 && t.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    ASSERT_GT(model()->rowCount(), 0);
+    EXPECT_EQ(model()->index(0).data().toString().left(15), "2  3  5  7  11 ");
+    EXPECT_TRUE(find<QPushButton>("BitBtnPrimCalcStop")->isEnabled());
+    click("BitBtnPrimCalcStop");
+    EXPECT_FALSE(model()->counting());
+    EXPECT_TRUE(model()->cancelled());
+    const int rows = model()->rowCount();
+    EXPECT_GT(rows, 0);
+    QTest::qWait(50);
+    EXPECT_EQ(model()->rowCount(), rows); // nothing more arrives
+    EXPECT_FALSE(find<QPushButton>("BitBtnPrimCalcStop")->isEnabled());
+    EXPECT_TRUE(find<QLabel>("lblPrimCalc02")->text().startsWith("Abgebrochen bei "));
+}
+
+TEST_F(PrimesPagesTest, NewCalculationOrLeavingThePageCancelsTheCount)
+{
+    click("BitBtnPrimFak01");
+    edit("edPrimCalc02")->setText("2147400000");
+    click("BitBtnPrimCalc");
+    EXPECT_TRUE(model()->counting());
+    calculate("0", "30"); // a new "&Berechnen" replaces the running count
+    EXPECT_EQ(primeLines(), QStringList{"2  3  5  7  11  13  17  19  23  29  "});
+
+    edit("edPrimCalc02")->setText("2147400000");
+    click("BitBtnPrimCalc");
+    EXPECT_TRUE(model()->counting());
+    click("BitBtnPrimBack01");
+    EXPECT_FALSE(model()->counting());
+}
+
+TEST_F(PrimesPagesTest, JumpToTheEndShowsTheLastLine)
+{
+    click("BitBtnPrimFak01");
+    list()->resize(494, 286);
+    calculate("0", "3000000");
+    ASSERT_TRUE(model()->finished());
+    const int rows = model()->rowCount();
+    EXPECT_GT(rows, 20000);
+    click("BitBtnPrimCalcEnde");
+    const auto [first, count] = list()->paintedRows();
+    EXPECT_EQ(first + count, rows);
+    EXPECT_TRUE(model()->index(rows - 1).data().toString().endsWith("2999999  "));
+    EXPECT_TRUE(find<QLabel>("lblPrimCalc02")->text().startsWith("216816 Primzahlen"));
+}
+
+TEST_F(PrimesPagesTest, Factorisation)
+{
+    click("BitBtnPrimFak02");
+    edit("edPrimFak01")->setText("360");
+    click("BitBtnPrimFak");
+    EXPECT_EQ(factorLines(), QStringList{"2  2  2  3  3  5  "});
+    edit("edPrimFak01")->setText("1");
+    click("BitBtnPrimFak");
+    EXPECT_EQ(factorLines(), QStringList{""});
+    edit("edPrimFak01")->setText("2147483647");
+    click("BitBtnPrimFak");
+    EXPECT_EQ(factorLines(), QStringList{"2147483647  "});
+    EXPECT_TRUE(messages().empty());
+
+    edit("edPrimFak01")->clear();
+    click("BitBtnPrimFak");
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, "Es wurde noch keine Zahl eingegeben");
+    EXPECT_TRUE(factorLines().isEmpty());
+
+    edit("edPrimFak01")->setText("2147483648");
+    click("BitBtnPrimFak");
+    ASSERT_EQ(messages().size(), 2u);
+    EXPECT_EQ(messages()[1].text, "'2147483648' ist kein gültiger Integerwert.");
+    EXPECT_TRUE(messages()[1].error);
+    EXPECT_TRUE(factorLines().isEmpty());
+}
+
+TEST_F(PrimesPagesTest, RadioGroupsShowHideAndEmptyTheThirdField)
+{
+    for (const char* key : {"GGT", "KGV"}) {
+        QLineEdit* third = edit((QStringLiteral("ed") + key + QStringLiteral("03")).toLatin1().constData());
+        auto* two = find<QRadioButton>(QStringLiteral("RadioGroup%1Item0").arg(key).toLatin1().constData());
+        auto* three = find<QRadioButton>(QStringLiteral("RadioGroup%1Item1").arg(key).toLatin1().constData());
+        QWidget* tab = third->parentWidget();
+        EXPECT_TRUE(two->isChecked());
+        EXPECT_FALSE(third->isVisibleTo(tab));
+        QTest::mouseClick(three, Qt::LeftButton, {}, QPoint(5, 8));
+        EXPECT_TRUE(three->isChecked());
+        EXPECT_TRUE(third->isVisibleTo(tab)) << key;
+        EXPECT_TRUE(third->text().isEmpty());
+        third->setText("30");
+        QTest::mouseClick(two, Qt::LeftButton, {}, QPoint(5, 8));
+        EXPECT_FALSE(third->isVisibleTo(tab)) << key;
+        EXPECT_TRUE(third->text().isEmpty()) << key;
+    }
+}
+
+TEST_F(PrimesPagesTest, GgTOfTwoAndThreeNumbers)
+{
+    struct Case {
+        QStringList in;
+        QStringList shown;
+        QString result;
+    };
+    const Case cases[] = {
+        {{"12", "18"}, {"12", "18"}, "6"},
+        {{"18", "12"}, {"12", "18"}, "6"},
+        {{"0", "5"}, {"1", "5"}, "1"},
+        {{"-12", "18"}, {"12", "18"}, "6"}, // pasted past the key filter
+        {{"30", "12", "18"}, {"12", "18", "30"}, "6"},
+        {{"2147483647", "2147483646"}, {"2147483646", "2147483647"}, "1"},
+    };
+    auto* three = find<QRadioButton>("RadioGroupGGTItem1");
+    auto* two = find<QRadioButton>("RadioGroupGGTItem0");
+    for (const Case& c : cases) {
+        QTest::mouseClick(c.in.size() == 3 ? three : two, Qt::LeftButton, {}, QPoint(5, 8));
+        for (int i = 0; i < c.in.size(); ++i)
+            edit(QStringLiteral("edGGT0%1").arg(i + 1).toLatin1().constData())->setText(c.in[i]);
+        click("BitBtnGGT");
+        for (int i = 0; i < c.in.size(); ++i)
+            EXPECT_EQ(edit(QStringLiteral("edGGT0%1").arg(i + 1).toLatin1().constData())->text(),
+                      c.shown[i]);
+        EXPECT_EQ(edit("edGGT04")->text(), c.result) << c.in.join(' ').toStdString();
+    }
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(PrimesPagesTest, KgVOfTwoAndThreeNumbersAndTheLimit)
+{
+    auto* three = find<QRadioButton>("RadioGroupKGVItem1");
+    edit("edKGV01")->setText("6");
+    edit("edKGV02")->setText("4");
+    click("BitBtnKGV");
+    EXPECT_EQ(edit("edKGV01")->text(), "4");
+    EXPECT_EQ(edit("edKGV02")->text(), "6");
+    EXPECT_EQ(edit("edKGV04")->text(), "12");
+    QTest::mouseClick(three, Qt::LeftButton, {}, QPoint(5, 8));
+    edit("edKGV01")->setText("4");
+    edit("edKGV02")->setText("0");
+    edit("edKGV03")->setText("-3");
+    click("BitBtnKGV");
+    EXPECT_EQ(edit("edKGV01")->text(), "1");
+    EXPECT_EQ(edit("edKGV02")->text(), "3");
+    EXPECT_EQ(edit("edKGV03")->text(), "4");
+    EXPECT_EQ(edit("edKGV04")->text(), "12");
+    EXPECT_TRUE(messages().empty());
+
+    // A kgV above the largest 32-bit number is refused; the result stays.
+    edit("edKGV01")->setText("2147483647");
+    edit("edKGV02")->setText("2");
+    edit("edKGV03")->setText("1");
+    click("BitBtnKGV");
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].text.contains("2147483647"));
+    EXPECT_TRUE(messages()[0].text.startsWith("Das kgV"));
+    EXPECT_EQ(messages()[0].kind, MessageKind::Information);
+    EXPECT_EQ(edit("edKGV04")->text(), "12");
+}
+
+TEST_F(PrimesPagesTest, GgTKgVFailureTable)
+{
+    for (const char* key : {"GGT", "KGV"}) {
+        ts.messages.messages.clear();
+        auto name = [&](int i) { return QStringLiteral("ed%1%2").arg(key).arg(i, 2, 10, QLatin1Char('0')).toLatin1(); };
+        const QString button = QStringLiteral("BitBtn%1").arg(key);
+        QTest::mouseClick(find<QRadioButton>(QStringLiteral("RadioGroup%1Item1").arg(key).toLatin1().constData()),
+                          Qt::LeftButton, {}, QPoint(5, 8));
+        edit(name(4).constData())->setText("77");
+        // One field only.
+        edit(name(1).constData())->setText("5");
+        edit(name(2).constData())->clear();
+        edit(name(3).constData())->clear();
+        click(button.toLatin1().constData());
+        // First and third field: the empty second one is read.
+        edit(name(3).constData())->setText("7");
+        click(button.toLatin1().constData());
+        // Too many digits.
+        edit(name(2).constData())->setText("12345678901");
+        click(button.toLatin1().constData());
+        ASSERT_EQ(messages().size(), 3u) << key;
+        EXPECT_EQ(messages()[0].text, "Zu wenige Eingaben !");
+        EXPECT_FALSE(messages()[0].error);
+        EXPECT_EQ(messages()[1].text, "'' ist kein gültiger Integerwert.");
+        EXPECT_TRUE(messages()[1].error);
+        EXPECT_EQ(messages()[2].text, "'12345678901' ist kein gültiger Integerwert.");
+        EXPECT_TRUE(messages()[2].error);
+        // Nothing else changed: no sorting, no result.
+        EXPECT_EQ(edit(name(1).constData())->text(), "5");
+        EXPECT_EQ(edit(name(3).constData())->text(), "7");
+        EXPECT_EQ(edit(name(4).constData())->text(), "77") << key;
+    }
+}
