@@ -268,11 +268,10 @@ double lastOnset(const std::vector<double>& s, double rate)
 } // namespace
 
 // Right answers rise to a higher note, wrong answers fall to a lower one.
-TEST_P(JingleImage, RightRisesWrongFalls)
+using Motif = JingleImage;
+TEST_P(Motif, RightRisesWrongFalls)
 {
     const std::string name = GetParam().name;
-    if (name.rfind("MUSIN", 0) == 0)
-        GTEST_SKIP() << "neutral chimes go either way";
     const EmbeddedJingle* j = jingle();
     ASSERT_NE(j, nullptr);
     const Parsed p = parseRiff(j->data, j->size);
@@ -289,6 +288,14 @@ TEST_P(JingleImage, RightRisesWrongFalls)
 }
 
 INSTANTIATE_TEST_SUITE_P(All, JingleImage, ::testing::ValuesIn(kDesigned),
+                         [](const ::testing::TestParamInfo<Designed>& i) {
+                             return std::string(i.param.name);
+                         });
+
+INSTANTIATE_TEST_SUITE_P(RightAndWrong, Motif,
+                         ::testing::Values(kDesigned[0], kDesigned[1], kDesigned[2], kDesigned[3],
+                                           kDesigned[7], kDesigned[8], kDesigned[9], kDesigned[10],
+                                           kDesigned[11], kDesigned[12]),
                          [](const ::testing::TestParamInfo<Designed>& i) {
                              return std::string(i.param.name);
                          });
