@@ -18,7 +18,7 @@ int main(int argc, char** argv)
     quorvel::SystemRandom random;
     quorvel::LibrarySound sound;
     quorvel::DialogMessageSink messages;
-    quorvel::StatisticsStore store(clock);
+    quorvel::StatisticsStore store(clock, messages);
     quorvel::Services services{state, store, sound, messages, random, clock};
 
     quorvel::TFormHaupt window(services, store);

@@ -323,13 +323,16 @@ bool TFormHaupt::RequireUserName()
 void TFormHaupt::BitBtnBenutzernameClick()
 {
     AppState& st = m_services.state;
-    if (!st.userName.isEmpty())
-        m_store.saveAllStatistics();
+    // A save that failed was reported; the pupil stays so that nothing is lost.
+    if (!st.userName.isEmpty() && !m_store.saveAllStatistics())
+        return;
     QString name = st.userName;
-    if (m_askName(this, st.userName, &name))
-        st.userName = name;
-    if (!st.userName.isEmpty())
-        m_store.chooseUser(st.userName);
+    if (!m_askName(this, st.userName, &name))
+        name = st.userName; // cancelled: the same pupil is read again
+    // A name that cannot be a file name is refused with a notice; the previous pupil stays.
+    if (!m_store.chooseUser(name))
+        return;
+    st.userName = name;
 }
 
 void TFormHaupt::openTopic(int exercisePage)

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QStatusTipEvent>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -37,11 +38,16 @@ struct ScriptedNames {
 
 struct MainWindowTest : ::testing::Test {
     TestServices ts;
-    StatisticsStore store{ts.clock};
+    StatisticsStore store{ts.clock, ts.messages};
+    QTemporaryDir dataDir; // the pupils' statistics files
     ScriptedNames names;
     std::unique_ptr<TFormHaupt> win;
 
-    void SetUp() override { win = std::make_unique<TFormHaupt>(ts.services, store, names.asker()); }
+    void SetUp() override
+    {
+        store.setDataDirectory(dataDir.path());
+        win = std::make_unique<TFormHaupt>(ts.services, store, names.asker());
+    }
 
     QPushButton* button(const char* name)
     {

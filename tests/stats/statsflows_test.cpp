@@ -1,0 +1,285 @@
+// The pupil's statistics files through the main window, with the real store in a
+// temporary XDG_DATA_HOME and a scripted name dialog: choosing a second pupil, cancelling,
+// clearing the name, hostile names, the statistics buttons and the end of the program.
+#include "appsetup.h"
+#include "fakes.h"
+#include "mainwindow.h"
+#include "statisticsstore.h"
+#include "statsfile.h"
+#include "statstestutil.h"
+
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <optional>
+
+using namespace quorvel;
+using namespace quorvel::stats;
+using namespace quorvel::test;
+
+namespace {
+
+const char* const kExts[] = {".qvb", ".qve", ".qvg", ".qvp", ".qvz"};
+
+struct FlowFixture : ::testing::Test {
+    QTemporaryDir home;
+    QString dir;
+    EventLog log;
+    AppState state;
+    RecordingSound sound{log};
+    RecordingMessages messages{log};
+    ScriptedRandom random;
+    FixedClock clock{QDate(2026, 12, 7)};
+    StatisticsStore store{clock, messages};
+    Services services{state, store, sound, messages, random, clock};
+
+    // Each dialog takes the next answer; nullopt is "Abbrechen".
+    std::deque<std::optional<QString>> answers;
+    QStringList asked;                     // the name the dialog showed
+    std::function<void()> whenAsked;       // looks at the disk while the dialog is open
+    std::unique_ptr<TFormHaupt> window;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(home.isValid());
+        qputenv("XDG_DATA_HOME", home.path().toUtf8());
+        window = std::make_unique<TFormHaupt>(
+            services, store, [this](QWidget*, const QString& current, QString* name) {
+                asked << current;
+                if (whenAsked)
+                    whenAsked();
+                EXPECT_FALSE(answers.empty()) << "dialog not expected";
+                if (answers.empty())
+                    return false;
+                const std::optional<QString> a = answers.front();
+                answers.pop_front();
+                if (!a)
+                    return false;
+                *name = *a;
+                return true;
+            });
+        // As the program start does: find the data directory under the data home.
+        state.dataDirectory = prepareDataDirectory();
+        dir = state.dataDirectory;
+        ASSERT_EQ(dir, home.path() + "/Programme/Quorvel V1.5/");
+        store.setDataDirectory(dir);
+    }
+
+    void click(const char* name)
+    {
+        auto* b = window->findChild<QPushButton*>(QString::fromLatin1(name));
+        ASSERT_NE(b, nullptr) << name;
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+
+    void chooseName(std::optional<QString> answer)
+    {
+        answers.push_back(std::move(answer));
+        click("BitBtnBenutzername");
+    }
+
+    QString file(const QString& name, const char* ext) const { return dir + name + QLatin1String(ext); }
+    QString firstLine(const QString& name, const char* ext) const
+    {
+        return splitLines(readBytes(file(name, ext))).value(0);
+    }
+
+    // What a series of basic addition tasks reports.
+    void basicSeries(int given, int correct)
+    {
+        services.stats.markStatsChanged(TopicBasic);
+        for (int i = 0; i < given; ++i)
+            services.stats.countTaskGiven(TopicBasic, 1);
+        for (int i = 0; i < correct; ++i)
+            services.stats.countTaskCorrect(TopicBasic, 1);
+    }
+
+    QStringList statsFiles() const { return listTree(home.path()).filter(".qv"); }
+};
+
+const QString kTodayBasicZero = QString::fromLatin1(zeroLine(12, " 07.12.2026"));
+QString basicLine(int g, int c)
+{
+    return QStringLiteral("%1 %2 ").arg(g).arg(c) + QString("0 0 ").repeated(11) + "07.12.2026";
+}
+
+} // namespace
+
+TEST_F(FlowFixture, ASecondNameWritesTheFirstPupilsFilesBeforeReadingTheSecond)
+{
+    chooseName(QStringLiteral("Anna"));
+    EXPECT_EQ(state.userName, "Anna");
+    EXPECT_EQ(statsFiles().size(), 5);
+    basicSeries(3, 2);
+
+    QString annaWhileAsking;
+    bool bertExistedWhileAsking = true;
+    whenAsked = [&] {
+        annaWhileAsking = firstLine("Anna", ".qvg");
+        bertExistedWhileAsking = QFileInfo::exists(file("Bert", ".qvg"));
+    };
+    chooseName(QStringLiteral("Bert"));
+    EXPECT_EQ(asked, QStringList({"", "Anna"}));
+    EXPECT_EQ(annaWhileAsking, basicLine(3, 2));
+    EXPECT_FALSE(bertExistedWhileAsking);
+    EXPECT_EQ(state.userName, "Bert");
+    EXPECT_EQ(store.userName(), "Bert");
+    EXPECT_EQ(firstLine("Bert", ".qvg"), kTodayBasicZero);
+    EXPECT_EQ(firstLine("Anna", ".qvg"), basicLine(3, 2));
+    EXPECT_EQ(statsFiles().size(), 10);
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(FlowFixture, CancellingReloadsTheSamePupilWithoutLoss)
+{
+    chooseName(QStringLiteral("Anna"));
+    basicSeries(4, 4);
+    chooseName(std::nullopt);
+    EXPECT_EQ(state.userName, "Anna");
+    EXPECT_EQ(firstLine("Anna", ".qvg"), basicLine(4, 4));
+    const StatRecord* today = store.topic(TopicBasic).record(" 07.12.2026");
+    ASSERT_NE(today, nullptr);
+    EXPECT_EQ(today->at(1), (StatCounts{4, 4}));
+    EXPECT_FALSE(store.topic(TopicBasic).hasPending());
+    // Counting goes on into the same record.
+    basicSeries(1, 0);
+    click("BitBtnStatistik04");
+    EXPECT_EQ(firstLine("Anna", ".qvg"), basicLine(5, 4));
+}
+
+TEST_F(FlowFixture, CancellingOrClearingWithoutAPupilLeavesNone)
+{
+    chooseName(std::nullopt);
+    EXPECT_TRUE(state.userName.isEmpty());
+    chooseName(QString());
+    EXPECT_TRUE(state.userName.isEmpty());
+    EXPECT_TRUE(statsFiles().isEmpty());
+    click("BitBtnStatistik01");
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Es wurde noch kein Benutzername eingegeben!");
+    EXPECT_EQ(window->notebookHaupt01()->currentIndex(), PageAuswahl);
+}
+
+TEST_F(FlowFixture, ClearingTheNameSavesThePupilAndThenWritesNothing)
+{
+    chooseName(QStringLiteral("Anna"));
+    basicSeries(2, 1);
+    chooseName(QString());
+    EXPECT_TRUE(state.userName.isEmpty());
+    EXPECT_EQ(firstLine("Anna", ".qvg"), basicLine(2, 1));
+    const QStringList files = statsFiles();
+    services.stats.markStatsChanged(TopicUnits);
+    window->close();
+    window.reset();
+    EXPECT_EQ(statsFiles(), files);
+}
+
+TEST_F(FlowFixture, EndingWithoutANameWritesNothing)
+{
+    services.stats.markStatsChanged(TopicFractions);
+    services.stats.countTaskGiven(TopicFractions, 1);
+    window->close();
+    window.reset();
+    EXPECT_TRUE(statsFiles().isEmpty());
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(FlowFixture, EndingWithANameWritesTheChangedTopicsOnce)
+{
+    chooseName(QStringLiteral("Anna"));
+    std::map<std::string, FileTime> aged;
+    for (const char* ext : kExts)
+        aged[ext] = ageFile(file("Anna", ext));
+    basicSeries(6, 5);
+    window->close();
+    EXPECT_EQ(firstLine("Anna", ".qvg"), basicLine(6, 5));
+    for (const char* ext : kExts)
+        EXPECT_EQ(mtime(file("Anna", ext)) != aged[ext], QByteArray(ext) == ".qvg") << ext;
+    const FileTime written = ageFile(file("Anna", ".qvg"));
+    window.reset(); // destroying the closed window saves nothing again
+    EXPECT_EQ(mtime(file("Anna", ".qvg")), written);
+}
+
+TEST_F(FlowFixture, AStatisticsButtonWritesOnlyTheChangedTopics)
+{
+    chooseName(QStringLiteral("Anna"));
+    std::map<std::string, FileTime> aged;
+    for (const char* ext : kExts)
+        aged[ext] = ageFile(file("Anna", ext));
+    basicSeries(3, 3);
+    services.stats.markStatsChanged(TopicNumberSystems);
+    services.stats.countTaskGiven(TopicNumberSystems, 5);
+    click("BitBtnStatistik04");
+    EXPECT_EQ(window->notebookHaupt01()->currentIndex(), PageStatistik);
+    EXPECT_EQ(state.statsSelectionTopic, 3);
+    EXPECT_EQ(state.statsSelectionPart, 1);
+    for (const char* ext : kExts) {
+        const bool changed = QByteArray(ext) == ".qvg" || QByteArray(ext) == ".qvz";
+        EXPECT_EQ(mtime(file("Anna", ext)) != aged[ext], changed) << ext;
+    }
+    EXPECT_EQ(firstLine("Anna", ".qvz"), "0 0 0 0 0 0 0 0 1 0 07.12.2026");
+    // Opening the page again with nothing new writes nothing.
+    const FileTime again = ageFile(file("Anna", ".qvg"));
+    click("BitBtnStat01");
+    click("BitBtnStatistik05");
+    EXPECT_EQ(mtime(file("Anna", ".qvg")), again);
+}
+
+TEST_F(FlowFixture, AHostileNameKeepsThePreviousPupilAndWritesNothing)
+{
+    chooseName(QStringLiteral("Anna"));
+    basicSeries(1, 1);
+    for (const char* n : {"../x", "a/b", "..", "a\\b"}) {
+        const QStringList before = listTree(home.path());
+        messages.messages.clear();
+        chooseName(QString::fromLatin1(n));
+        EXPECT_EQ(state.userName, "Anna") << n;
+        EXPECT_EQ(store.userName(), "Anna") << n;
+        ASSERT_EQ(messages.messages.size(), 1u) << n;
+        EXPECT_TRUE(messages.messages[0].text.contains("kann nicht als Benutzername verwendet werden"));
+        EXPECT_EQ(listTree(home.path()), before) << n;
+    }
+    EXPECT_EQ(firstLine("Anna", ".qvg"), basicLine(1, 1)); // saved before the dialog
+    EXPECT_FALSE(QFileInfo::exists(home.path() + "/Programme/x.qvg"));
+    // Without a previous pupil a hostile name leaves none.
+    window.reset();
+    state = AppState{};
+    StatisticsStore fresh{clock, messages};
+    TFormHaupt w(Services{state, fresh, sound, messages, random, clock}, fresh,
+                 [](QWidget*, const QString&, QString* name) {
+                     *name = QStringLiteral("../../x");
+                     return true;
+                 });
+    fresh.setDataDirectory(dir);
+    w.BitBtnBenutzernameClick();
+    EXPECT_TRUE(state.userName.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(home.path() + "/x.qvg"));
+}
+
+TEST_F(FlowFixture, AFailedSaveKeepsThePupilUntilItCanBeWritten)
+{
+    chooseName(QStringLiteral("Anna"));
+    basicSeries(2, 2);
+    store.setFileWriter([](const QString&, const QByteArray&, QString* reason) {
+        *reason = QStringLiteral("Datenträger voll");
+        return false;
+    });
+    click("BitBtnBenutzername"); // no dialog: the save failed
+    EXPECT_TRUE(asked.size() == 1);
+    EXPECT_EQ(state.userName, "Anna");
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_TRUE(messages.messages[0].error);
+    EXPECT_TRUE(messages.messages[0].text.contains(file("Anna", ".qvg")));
+    EXPECT_EQ(firstLine("Anna", ".qvg"), kTodayBasicZero);
+
+    store.setFileWriter(&writeFileAtomically);
+    chooseName(QStringLiteral("Bert"));
+    EXPECT_EQ(firstLine("Anna", ".qvg"), basicLine(2, 2));
+    EXPECT_EQ(state.userName, "Bert");
+}
