@@ -2,7 +2,9 @@
 #include "primecore.h"
 
 #include <algorithm>
+#include <bit>
 #include <chrono>
+#include <cstring>
 
 namespace quorvel::primes {
 
@@ -203,19 +205,25 @@ void PrimeLineSource::update(std::uint32_t done)
     }
 }
 
-const std::vector<std::uint32_t>& PrimeLineSource::segmentPrimes(std::uint32_t i)
+const PrimeLineSource::Cached& PrimeLineSource::segmentBits(std::uint32_t i)
 {
     for (auto it = m_cache.begin(); it != m_cache.end(); ++it)
         if (it->index == i) {
             m_cache.splice(m_cache.begin(), m_cache, it);
-            return m_cache.front().primes;
+            return m_cache.front();
         }
     if (m_cache.size() >= kCachedSegments)
         m_cache.pop_back();
-    m_cache.push_front({i, {}});
-    m_sieve.sieveAt(WheelSieve::segmentOf(m_count->lo()) + i);
-    m_sieve.primes(m_count->lo(), m_count->hi(), m_cache.front().primes);
-    return m_cache.front().primes;
+    m_cache.push_front({i, {}, {}});
+    Cached& c = m_cache.front();
+    const std::uint32_t s = WheelSieve::segmentOf(m_count->lo()) + i;
+    m_sieve.sieveAt(s);
+    m_sieve.rangeBits(m_count->lo(), m_count->hi(), c.bits);
+    if (s == 0)
+        for (std::uint32_t p : {2u, 3u, 5u})
+            if (p >= m_count->lo() && p <= m_count->hi())
+                c.small.push_back(p);
+    return c;
 }
 
 void PrimeLineSource::primesAt(std::uint64_t first, std::uint32_t n,
@@ -228,16 +236,35 @@ void PrimeLineSource::primesAt(std::uint64_t first, std::uint32_t n,
     if (it == m_before.end())
         return; // not counted yet
     std::uint32_t seg = std::uint32_t(it - m_before.begin() - 1);
-    std::uint64_t index = first;
-    while (out.size() < n && seg + 1 < m_before.size()) {
-        if (m_before[seg + 1] > index) {
-            const auto& ps = segmentPrimes(seg);
-            for (std::uint64_t k = index - m_before[seg]; k < ps.size() && out.size() < n; ++k) {
-                out.push_back(ps[k]);
-                ++index;
+    std::uint64_t skip = first - m_before[seg]; // primes of the segment to pass over
+    for (; out.size() < n && seg + 1 < m_before.size(); ++seg, skip = 0) {
+        if (m_before[seg + 1] == m_before[seg])
+            continue; // no primes here
+        const Cached& c = segmentBits(seg);
+        if (skip < c.small.size()) {
+            for (; skip < c.small.size() && out.size() < n; ++skip)
+                out.push_back(c.small[skip]);
+            skip = 0;
+        } else {
+            skip -= c.small.size();
+        }
+        const std::uint32_t s = WheelSieve::segmentOf(m_count->lo()) + seg;
+        const std::size_t words = c.bits.size() / 8;
+        for (std::size_t w = 0; w < words && out.size() < n; ++w) {
+            std::uint64_t x;
+            std::memcpy(&x, c.bits.data() + 8 * w, 8);
+            const int ones = std::popcount(x);
+            if (skip >= std::uint64_t(ones)) {
+                skip -= std::uint64_t(ones);
+                continue;
+            }
+            for (; skip > 0; --skip)
+                x &= x - 1;
+            while (x && out.size() < n) {
+                out.push_back(WheelSieve::numberAt(s, 64 * w + std::countr_zero(x)));
+                x &= x - 1;
             }
         }
-        ++seg;
     }
 }
 

@@ -112,15 +112,16 @@ public:
     void primesAt(std::uint64_t first, std::uint32_t n, std::vector<std::uint32_t>& out);
 
 private:
-    const std::vector<std::uint32_t>& segmentPrimes(std::uint32_t segmentIndex);
+    struct Cached {
+        std::uint32_t index;
+        std::vector<std::uint32_t> small; // 2, 3 and 5 where the range holds them
+        std::vector<std::uint8_t> bits;   // the other primes, one bit each
+    };
+    const Cached& segmentBits(std::uint32_t segmentIndex);
 
     const PrimeRangeCount* m_count = nullptr;
     std::vector<std::uint64_t> m_before; // primes in the segments before segment i
     WheelSieve m_sieve;
-    struct Cached {
-        std::uint32_t index;
-        std::vector<std::uint32_t> primes;
-    };
     std::list<Cached> m_cache; // most recently used first
 };
 

@@ -119,8 +119,11 @@ inline void crossPrime(std::uint8_t* s, std::uint32_t start, std::int32_t size,
 
 WheelSieve::WheelSieve(std::uint32_t limit) : m_limit(std::min(limit, kMaxValue))
 {
-    m_patternA = makePattern(kPeriodA, {7, 11, 13, 17});
-    m_patternB = makePattern(kPeriodB, {19, 23, 29, 31});
+    // The pre-sieve patterns are the same for every sieve: made once, then shared.
+    static const std::vector<std::uint8_t> patternA = makePattern(kPeriodA, {7, 11, 13, 17});
+    static const std::vector<std::uint8_t> patternB = makePattern(kPeriodB, {19, 23, 29, 31});
+    m_patternA = patternA.data();
+    m_patternB = patternB.data();
     m_bits.resize(kSegmentBytes + 8);
 
     // Sieving primes: those up to the square root of the limit, above the pre-sieved 31.
@@ -159,8 +162,8 @@ void WheelSieve::fill(std::uint32_t s)
     const std::uint32_t lastByte = m_limit / 30;
     const std::uint32_t size =
         std::uint32_t(std::min<std::uint64_t>(kSegmentBytes, lastByte + 1 - start));
-    std::memcpy(m_bits.data(), m_patternA.data() + start % kPeriodA, size);
-    const std::uint8_t* b = m_patternB.data() + start % kPeriodB;
+    std::memcpy(m_bits.data(), m_patternA + start % kPeriodA, size);
+    const std::uint8_t* b = m_patternB + start % kPeriodB;
     std::uint8_t* d = m_bits.data();
     std::uint32_t i = 0;
     for (; i + 8 <= size; i += 8) {
@@ -310,6 +313,21 @@ void WheelSieve::primes(std::uint32_t lo, std::uint32_t hi, std::vector<std::uin
             }
         }
     });
+}
+
+void WheelSieve::rangeBits(std::uint32_t lo, std::uint32_t hi, std::vector<std::uint8_t>& out) const
+{
+    out.assign(kSegmentBytes, 0);
+    forBits(lo, hi, [&](std::uint64_t i0, std::uint64_t i1, std::uint8_t first, std::uint8_t last) {
+        std::memcpy(out.data() + i0, m_bits.data() + i0, i1 - i0 + 1);
+        out[i0] &= first;
+        out[i1] &= last;
+    });
+}
+
+std::uint32_t WheelSieve::numberAt(std::uint32_t s, std::uint64_t bit)
+{
+    return std::uint32_t(30 * (std::uint64_t(s) * kSegmentBytes + bit / 8) + kResidue[bit % 8]);
 }
 
 } // namespace quorvel::primes

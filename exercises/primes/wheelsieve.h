@@ -12,7 +12,7 @@ namespace quorvel::primes {
 
 class WheelSieve {
 public:
-    static constexpr std::uint32_t kSegmentBytes = 32768;
+    static constexpr std::uint32_t kSegmentBytes = 131072;
     static constexpr std::uint64_t kSegmentSpan = 30ull * kSegmentBytes; // numbers per segment
     static constexpr std::uint32_t kMaxValue = 2147483647u;
 
@@ -33,6 +33,12 @@ public:
     std::uint32_t count(std::uint32_t lo, std::uint32_t hi) const;
     void primes(std::uint32_t lo, std::uint32_t hi, std::vector<std::uint32_t>& out) const;
 
+    // After next() or sieveAt(): the segment's bits with those of numbers outside [lo, hi]
+    // cleared (2, 3 and 5 have no bits), padded with zero bytes to a multiple of 8.
+    void rangeBits(std::uint32_t lo, std::uint32_t hi, std::vector<std::uint8_t>& out) const;
+    // The number a bit of segment s stands for (bit i is bit i % 8 of byte i / 8).
+    static std::uint32_t numberAt(std::uint32_t s, std::uint64_t bit);
+
     std::uint32_t segment() const { return m_segment; }
 
 private:
@@ -50,8 +56,8 @@ private:
 
     std::uint32_t m_limit;
     std::vector<Prime> m_primes;        // sieving primes above the pre-sieved ones
-    std::vector<std::uint8_t> m_patternA; // multiples of 7, 11, 13, 17 taken out
-    std::vector<std::uint8_t> m_patternB; // multiples of 19, 23, 29, 31 taken out
+    const std::uint8_t* m_patternA; // multiples of 7, 11, 13, 17 taken out
+    const std::uint8_t* m_patternB; // multiples of 19, 23, 29, 31 taken out
     std::vector<std::uint8_t> m_bits;
     std::uint32_t m_segment = 0;
     std::uint32_t m_active = 0; // sieving primes whose square lies below the segment's end

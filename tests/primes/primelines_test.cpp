@@ -100,7 +100,7 @@ TEST(PrimeLines, RangesAroundPowersOfTen)
 
 TEST(PrimeLines, RangesAroundSegmentBoundaries)
 {
-    for (std::uint32_t k : {1u, 2u, 3u, 100u, 2184u}) {
+    for (std::uint32_t k : {1u, 2u, 3u, 100u, 546u}) {
         const std::uint32_t s = k * kSpan;
         expectSameLines(s - 1000, s + 1000);
         expectSameLines(s - 1, s);
@@ -145,7 +145,7 @@ TEST(PrimeLines, LinesKnownWhileCountingStayTheSame)
     std::uint64_t byDigits[11];
     count.primesByDigits(count.segmentsDone(), byDigits);
     full.build(byDigits, true);
-    for (std::uint32_t done : {1u, 2u, 7u, 100u, 1016u, count.segmentsDone() - 1}) {
+    for (std::uint32_t done : {1u, 2u, 7u, count.segmentsDone() / 2, count.segmentsDone() - 1}) {
         PrimeLineLayout part;
         count.primesByDigits(done, byDigits);
         part.build(byDigits, false);
@@ -228,5 +228,5 @@ TEST(PrimeRangeCount, CancelKeepsWhatWasCounted)
     const std::uint32_t done = count.segmentsDone();
     EXPECT_GT(done, 0u);
     EXPECT_LE(done, count.segmentTotal());
-    EXPECT_GE(count.reached(), 983039u);
+    EXPECT_GE(count.reached(), std::uint32_t(WheelSieve::kSegmentSpan - 1));
 }
