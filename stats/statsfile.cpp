@@ -194,6 +194,10 @@ ReadStatus readStatsFile(const QString& path, QByteArray* data, QString* reason)
         *reason = QStringLiteral("Es ist ein Verzeichnis, keine Datei.");
         return ReadStatus::Failed;
     }
+    if (fi.exists() && !fi.isFile()) { // a pipe or a device would block or never end
+        *reason = QStringLiteral("Es ist keine gewöhnliche Datei.");
+        return ReadStatus::Failed;
+    }
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
         *reason = f.errorString();

@@ -14,6 +14,7 @@
 #include <csignal>
 #include <map>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace quorvel;
 using namespace quorvel::stats;
@@ -396,17 +397,13 @@ TEST_F(StoreFixture, AFailingWriteKeepsTheOldFileAndIsReported)
     EXPECT_EQ(lines("Anna", ".qvg").value(0), "0 0 0 0 4 2 " + QString("0 0 ").repeated(9) + "07.12.2026");
 }
 
-TEST_F(StoreFixture, AWriterThatFailsHalfwayLeavesThePreviousFile)
+TEST_F(StoreFixture, AFailedWriteIsReportedWithTheSystemsReasonAndRetried)
 {
     store.chooseUser("Anna");
     const QByteArray old = bytes("Anna", ".qvb");
-    store.setFileWriter([](const QString& path, const QByteArray& data, QString* reason) {
-        // Half a file would be the result without the rename step; the real writer
-        // must never let it reach the path, so this one reports the failure instead.
-        QFile probe(path + ".half");
-        probe.open(QIODevice::WriteOnly);
-        probe.write(data.left(data.size() / 2));
-        probe.remove();
+    int attempts = 0;
+    store.setFileWriter([&](const QString&, const QByteArray&, QString* reason) {
+        ++attempts;
         *reason = QStringLiteral("Auf dem Datenträger ist kein Speicherplatz mehr frei.");
         return false;
     });
@@ -414,20 +411,34 @@ TEST_F(StoreFixture, AWriterThatFailsHalfwayLeavesThePreviousFile)
     EXPECT_FALSE(store.saveAllStatistics());
     EXPECT_EQ(bytes("Anna", ".qvb"), old);
     ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_TRUE(messages.messages[0].error);
+    EXPECT_TRUE(messages.messages[0].text.contains(file("Anna", ".qvb")));
     EXPECT_TRUE(messages.messages[0].text.contains("kein Speicherplatz"));
     EXPECT_TRUE(messages.messages[0].text.contains("Die bisherige Datei bleibt unverändert."));
+    // The counts were merged in memory and the flag stays, so the next save writes them.
+    EXPECT_TRUE(store.topic(TopicFractions).changed);
+    EXPECT_EQ(store.topic(TopicFractions).record(" 07.12.2026")->at(1), (StatCounts{1, 1}));
+    EXPECT_FALSE(store.saveAllStatistics());
+    EXPECT_EQ(attempts, 2);
+    store.setFileWriter(&writeFileAtomically);
+    EXPECT_TRUE(store.saveAllStatistics());
+    EXPECT_TRUE(lines("Anna", ".qvb").value(0).startsWith("1 1 0 0 "));
+    EXPECT_FALSE(store.topic(TopicFractions).changed);
 }
 
 TEST_F(StoreFixture, AnUnreadableFileIsReportedAndNeverOverwritten)
 {
     ASSERT_TRUE(QDir().mkpath(file("Anna", ".qve"))); // a directory where the file belongs
+    ASSERT_EQ(::mkfifo(file("Anna", ".qvp").toLocal8Bit().constData(), 0600), 0); // would block
     store.chooseUser("Anna");
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_TRUE(messages.messages[0].text.contains(file("Anna", ".qve") + "“ konnte nicht gelesen werden"))
-        << messages.messages[0].text.toStdString();
+    const QString text = messages.messages[0].text;
+    EXPECT_TRUE(text.contains(file("Anna", ".qve") + "“ konnte nicht gelesen werden")) << text.toStdString();
+    EXPECT_TRUE(text.contains(file("Anna", ".qvp") + "“ konnte nicht gelesen werden")) << text.toStdString();
     EXPECT_TRUE(QFileInfo(file("Anna", ".qve")).isDir());
+    EXPECT_FALSE(QFileInfo(file("Anna", ".qvp")).isFile());
     for (const TopicRow& t : kTopics) {
-        if (t.topic != TopicUnits) {
+        if (t.topic != TopicUnits && t.topic != TopicPrimes) {
             EXPECT_TRUE(QFileInfo(file("Anna", t.ext)).isFile()) << t.ext;
         }
     }
