@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScrollBar>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -38,15 +39,17 @@ QPair<int, int> LineListView::paintedRows() const
 
 int LineListView::contentWidth() const
 {
-    // The widest line: seven ten-digit primes, or fewer of another width.
+    // The widest line: seven ten-digit primes, or more of fewer digits. The blanks at a
+    // line's end take no room; the item's margins do.
     int widest = 0;
     const QFontMetrics fm = fontMetrics();
     for (int d = 1; d <= 10; ++d) {
         const int perLine = 95 / (d + 2);
         const QString entry = QString(d, QLatin1Char('0')) + QStringLiteral("  ");
-        widest = std::max(widest, fm.horizontalAdvance(entry.repeated(perLine)));
+        widest = std::max(widest, fm.horizontalAdvance(entry.repeated(perLine).trimmed()));
     }
-    return widest + 6;
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return widest + 2 * margin;
 }
 
 QRect LineListView::visualRect(const QModelIndex& index) const

@@ -214,7 +214,7 @@ void PrimesPages::buildCalculatorPage()
     addGradientBackground(page, kPageTop, kPageBottom);
     m_tabs = new QTabWidget(page);
     m_tabs->setObjectName(QStringLiteral("PageControlPrim01"));
-    m_tabs->setGeometry(8, 8, 523, 420);
+    m_tabs->setGeometry(4, 6, 531, 422);
     struct Tab {
         const char* name;
         const char* caption;
@@ -290,7 +290,7 @@ void PrimesPages::buildPrimeTab(QWidget* tab)
     m_list = new LineListView(tab);
     m_list->setObjectName(QStringLiteral("ListBoxPrimCalc"));
     m_list->setAccessibleName(QStringLiteral("Primzahlen"));
-    m_list->setGeometry(12, 98, 494, 286);
+    m_list->setGeometry(4, 98, 518, 288);
     m_list->setModel(m_model);
 
     connect(m_stop, &QPushButton::clicked, m_model, &PrimeListModel::cancel);
