@@ -16,6 +16,7 @@
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
@@ -179,6 +180,12 @@ int main(int argc, char** argv)
         primes::PrimeRangeCount count;
         count.runHere(0, top);
         std::printf("count_pass_ms %.1f\n", t.nsecsElapsed() / 1e6);
+        t.restart();
+        count.start(0, top);
+        while (!count.finished())
+            QThread::msleep(1);
+        std::printf("count_pass_workers_ms %.1f\n", t.nsecsElapsed() / 1e6);
+        std::printf("workers %u\n", count.workers());
     }
     return model->finished() ? 0 : 1;
 }

@@ -86,68 +86,92 @@ void PrimeRangeCount::prepare(std::uint32_t lo, std::uint32_t hi)
     m_lo = lo;
     m_hi = hi;
     const std::uint32_t s0 = WheelSieve::segmentOf(lo), s1 = WheelSieve::segmentOf(hi);
-    m_counts.assign(s1 - s0 + 1, 0);
+    m_total = s1 - s0 + 1;
+    m_counts.reset(new std::atomic<std::uint32_t>[m_total]);
+    for (std::uint32_t i = 0; i < m_total; ++i)
+        m_counts[i].store(kNotCounted, std::memory_order_relaxed);
     for (int j = 1; j <= 9; ++j) {
-        m_belowPower[j] = 0;
+        m_belowPowerInSegment[j] = 0;
         m_powerSegment[j] = (kPowers[j] > lo && kPowers[j] <= hi)
                                 ? WheelSieve::segmentOf(kPowers[j]) - s0
                                 : kOutside;
     }
-    m_done.store(0, std::memory_order_release);
+    m_prefix = 0;
+    m_nextChunk.store(0);
+    m_lastNotify.store(0);
     m_stop.store(false);
 }
 
-void PrimeRangeCount::run(const std::function<void()>& notify, int notifyMs)
+void PrimeRangeCount::work(const std::function<void()>& notify, int notifyMs)
 {
     using Clock = std::chrono::steady_clock;
+    const auto now = [] {
+        return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch())
+            .count();
+    };
+    const std::int64_t gap = std::int64_t(notifyMs) * 1000000;
     WheelSieve sieve(m_hi);
     const std::uint32_t s0 = WheelSieve::segmentOf(m_lo);
-    sieve.begin(s0);
-    std::uint64_t running = 0;
-    auto lastNotify = Clock::now();
-    const auto gap = std::chrono::milliseconds(notifyMs);
-    const std::uint32_t n = segmentTotal();
-    for (std::uint32_t i = 0; i < n; ++i) {
-        if (m_stop.load(std::memory_order_relaxed))
+    for (;;) {
+        const std::uint32_t first = m_nextChunk.fetch_add(1) * kChunk;
+        if (first >= m_total)
             break;
-        sieve.next();
-        const std::uint32_t c = sieve.count(m_lo, m_hi);
-        m_counts[i] = c;
-        for (int j = 1; j <= 9; ++j)
-            if (m_powerSegment[j] == i)
-                m_belowPower[j] = running + sieve.count(m_lo, kPowers[j] - 1);
-        running += c;
-        m_done.store(i + 1, std::memory_order_release);
-        if (notify) {
-            const auto now = Clock::now();
-            if (i == 0 || i + 1 == n || now - lastNotify >= gap) {
-                lastNotify = now;
-                notify();
+        const std::uint32_t last = std::min(first + kChunk, m_total);
+        sieve.begin(s0 + first);
+        for (std::uint32_t i = first; i < last; ++i) {
+            if (m_stop.load(std::memory_order_relaxed))
+                return;
+            sieve.next();
+            for (int j = 1; j <= 9; ++j)
+                if (m_powerSegment[j] == i)
+                    m_belowPowerInSegment[j] = sieve.count(m_lo, kPowers[j] - 1);
+            m_counts[i].store(sieve.count(m_lo, m_hi), std::memory_order_release);
+            if (notify) {
+                const std::int64_t t = now();
+                std::int64_t before = m_lastNotify.load();
+                if ((i == 0 || i + 1 == m_total || t - before >= gap)
+                    && m_lastNotify.compare_exchange_strong(before, t))
+                    notify();
             }
         }
     }
+    if (notify)
+        notify(); // this worker's last segment may have closed the gap
 }
 
 void PrimeRangeCount::start(std::uint32_t lo, std::uint32_t hi, std::function<void()> notify,
-                            int notifyMs)
+                            int notifyMs, unsigned workers)
 {
     cancel();
     prepare(lo, hi);
-    m_worker = std::thread([this, notify = std::move(notify), notifyMs] { run(notify, notifyMs); });
+    if (workers == 0)
+        workers = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+    workers = std::min<unsigned>(workers, (m_total + kChunk - 1) / kChunk);
+    for (unsigned w = 0; w < workers; ++w)
+        m_workers.emplace_back([this, notify, notifyMs] { work(notify, notifyMs); });
 }
 
 void PrimeRangeCount::runHere(std::uint32_t lo, std::uint32_t hi)
 {
     cancel();
     prepare(lo, hi);
-    run({}, 0);
+    work({}, 0);
 }
 
 void PrimeRangeCount::cancel()
 {
     m_stop.store(true);
-    if (m_worker.joinable())
-        m_worker.join();
+    for (std::thread& t : m_workers)
+        t.join();
+    m_workers.clear();
+}
+
+std::uint32_t PrimeRangeCount::segmentsDone() const
+{
+    while (m_prefix < m_total
+           && m_counts[m_prefix].load(std::memory_order_acquire) != kNotCounted)
+        ++m_prefix;
+    return m_prefix;
 }
 
 std::uint32_t PrimeRangeCount::reached() const
@@ -165,8 +189,13 @@ std::uint32_t PrimeRangeCount::reached() const
 void PrimeRangeCount::primesByDigits(std::uint32_t done, std::uint64_t (&out)[11]) const
 {
     std::uint64_t total = 0;
-    for (std::uint32_t i = 0; i < done; ++i)
-        total += m_counts[i];
+    std::uint64_t before[10] = {}; // primes in the segments before each power's segment
+    for (std::uint32_t i = 0; i < done; ++i) {
+        for (int j = 1; j <= 9; ++j)
+            if (m_powerSegment[j] == i)
+                before[j] = total;
+        total += segmentCount(i);
+    }
     std::uint64_t below[11];
     below[0] = 0;
     below[10] = total;
@@ -176,7 +205,7 @@ void PrimeRangeCount::primesByDigits(std::uint32_t done, std::uint64_t (&out)[11
         else if (kPowers[j] > m_hi)
             below[j] = total;
         else
-            below[j] = m_powerSegment[j] < done ? m_belowPower[j] : total;
+            below[j] = m_powerSegment[j] < done ? before[j] + m_belowPowerInSegment[j] : total;
     }
     out[0] = 0;
     for (int d = 1; d <= 10; ++d)

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <list>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -52,50 +53,63 @@ private:
     std::uint64_t m_primes = 0;
 };
 
-// The counting pass over [lo, hi] on a worker thread. All accessors may be called from
-// the owning thread while the pass runs.
+// The counting pass over [lo, hi] on worker threads. The segments are handed out in
+// runs of kChunk; a worker sieves its run as one stream. Segments counted out of order
+// become visible once all before them are counted. The accessors belong to the thread
+// that started the pass and may be called while it runs.
 class PrimeRangeCount {
 public:
+    static constexpr std::uint32_t kChunk = 8;
+
     PrimeRangeCount() = default;
     ~PrimeRangeCount();
     PrimeRangeCount(const PrimeRangeCount&) = delete;
     PrimeRangeCount& operator=(const PrimeRangeCount&) = delete;
 
-    // Starts counting [lo, hi] (lo <= hi). `notify` is called on the worker thread after
-    // the first segment, then at most every `notifyMs` milliseconds, and at the end.
+    // Starts counting [lo, hi] (lo <= hi) on `workers` threads (0: one per processor,
+    // at most four). `notify` is called on a worker thread after the first segment, then
+    // at most every `notifyMs` milliseconds, and at the end.
     void start(std::uint32_t lo, std::uint32_t hi, std::function<void()> notify = {},
-               int notifyMs = 20);
-    // Stops the pass (if running) and waits for the worker; counts done so far stay.
+               int notifyMs = 20, unsigned workers = 0);
+    // Stops the pass (if running) and waits for the workers; counts done so far stay.
     void cancel();
     // Runs the whole pass on the calling thread.
     void runHere(std::uint32_t lo, std::uint32_t hi);
 
     std::uint32_t lo() const { return m_lo; }
     std::uint32_t hi() const { return m_hi; }
-    std::uint32_t segmentTotal() const { return std::uint32_t(m_counts.size()); }
-    // Segments counted so far (from the first on); all of them means finished.
-    std::uint32_t segmentsDone() const { return m_done.load(std::memory_order_acquire); }
+    std::uint32_t segmentTotal() const { return m_total; }
+    unsigned workers() const { return unsigned(m_workers.size()); }
+    // Segments counted so far without a gap from the first on; all of them means finished.
+    std::uint32_t segmentsDone() const;
     bool finished() const { return segmentsDone() == segmentTotal(); }
     // The number counted up to (hi when finished).
     std::uint32_t reached() const;
 
-    // Counts of the first `done` segments (done <= segmentsDone()).
-    std::uint32_t segmentCount(std::uint32_t i) const { return m_counts[i]; }
-    // Primes by digit count among the first `done` segments.
+    // Count of segment i (i < segmentsDone()).
+    std::uint32_t segmentCount(std::uint32_t i) const
+    {
+        return m_counts[i].load(std::memory_order_relaxed);
+    }
+    // Primes by digit count among the first `done` segments (done <= segmentsDone()).
     void primesByDigits(std::uint32_t done, std::uint64_t (&out)[11]) const;
 
 private:
     void prepare(std::uint32_t lo, std::uint32_t hi);
-    void run(const std::function<void()>& notify, int notifyMs);
+    void work(const std::function<void()>& notify, int notifyMs);
 
-    std::uint32_t m_lo = 0, m_hi = 0;
-    std::vector<std::uint32_t> m_counts;
-    // For 10^j (j = 1 .. 9): primes of the range below it, once its segment is counted.
-    std::uint64_t m_belowPower[10] = {};
+    static constexpr std::uint32_t kNotCounted = 0xFFFFFFFFu;
+    std::uint32_t m_lo = 0, m_hi = 0, m_total = 0;
+    std::unique_ptr<std::atomic<std::uint32_t>[]> m_counts;
+    // For 10^j (j = 1 .. 9) inside the range: its segment, and the primes of that
+    // segment below it (written before the segment's count).
     std::uint32_t m_powerSegment[10] = {};
-    std::atomic<std::uint32_t> m_done{0};
+    std::uint64_t m_belowPowerInSegment[10] = {};
+    mutable std::uint32_t m_prefix = 0; // segments known to be counted without a gap
+    std::atomic<std::uint32_t> m_nextChunk{0};
+    std::atomic<std::int64_t> m_lastNotify{0};
     std::atomic<bool> m_stop{false};
-    std::thread m_worker;
+    std::vector<std::thread> m_workers;
 };
 
 // Texts of lines on demand, from a count (finished or not) and a layout.

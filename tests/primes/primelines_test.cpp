@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <thread>
 #include <string>
 
 using namespace quorvel::primes;
@@ -229,4 +230,26 @@ TEST(PrimeRangeCount, CancelKeepsWhatWasCounted)
     EXPECT_GT(done, 0u);
     EXPECT_LE(done, count.segmentTotal());
     EXPECT_GE(count.reached(), std::uint32_t(WheelSieve::kSegmentSpan - 1));
+}
+
+TEST(PrimeRangeCount, SeveralWorkersCountAsOneThreadDoes)
+{
+    const std::uint32_t lo = 12345, hi = 300000000;
+    PrimeRangeCount one;
+    one.runHere(lo, hi);
+    for (unsigned workers : {2u, 3u}) {
+        PrimeRangeCount many;
+        many.start(lo, hi, {}, 20, workers);
+        while (!many.finished())
+            std::this_thread::yield();
+        EXPECT_EQ(many.workers(), workers);
+        ASSERT_EQ(many.segmentTotal(), one.segmentTotal());
+        for (std::uint32_t i = 0; i < one.segmentTotal(); ++i)
+            ASSERT_EQ(many.segmentCount(i), one.segmentCount(i)) << i;
+        std::uint64_t a[11], b[11];
+        one.primesByDigits(one.segmentsDone(), a);
+        many.primesByDigits(many.segmentsDone(), b);
+        for (int d = 0; d <= 10; ++d)
+            EXPECT_EQ(a[d], b[d]) << d;
+    }
 }
