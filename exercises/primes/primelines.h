@@ -1,7 +1,7 @@
 #pragma once
 // The prime list of a range as lines, without ever holding all primes or all lines.
 //
-// A counting pass sieves the range segment by segment on a worker thread and records
+// A counting pass sieves the range segment by segment on worker threads and records
 // how many primes each segment holds, and where the primes change their number of
 // digits. Since every entry of a line is a prime followed by two blanks, these counts
 // fix the whole line layout: lines of primes with d digits hold 95 / (d + 2) entries,
