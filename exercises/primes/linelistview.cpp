@@ -16,7 +16,6 @@ LineListView::LineListView(QWidget* parent) : QAbstractItemView(parent)
     setEditTriggers(NoEditTriggers);
     setVerticalScrollMode(ScrollPerItem);
     setHorizontalScrollMode(ScrollPerPixel);
-    setAutoScroll(false);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
@@ -180,6 +179,13 @@ void LineListView::rowsInserted(const QModelIndex& parent, int start, int end)
     QAbstractItemView::rowsInserted(parent, start, end);
     updateGeometries();
     viewport()->update();
+}
+
+void LineListView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QAbstractItemView::currentChanged(current, previous);
+    if (current.isValid())
+        scrollTo(current); // the line moved to by keys is always shown
 }
 
 void LineListView::scrollContentsBy(int, int)

@@ -213,6 +213,7 @@ TEST_F(PrimesPagesTest, LongCountShowsFirstLinesAndCanBeCancelled)
         QApplication::processEvents(QEventLoop::AllEvents, 5);
     ASSERT_GT(model()->rowCount(), 0);
     EXPECT_EQ(model()->index(0).data().toString().left(15), "2  3  5  7  11 ");
+    EXPECT_EQ(list()->viewport()->cursor().shape(), Qt::BusyCursor);
     EXPECT_TRUE(find<QPushButton>("BitBtnPrimCalcStop")->isEnabled());
     click("BitBtnPrimCalcStop");
     EXPECT_FALSE(model()->counting());
@@ -223,6 +224,7 @@ TEST_F(PrimesPagesTest, LongCountShowsFirstLinesAndCanBeCancelled)
     EXPECT_EQ(model()->rowCount(), rows); // nothing more arrives
     EXPECT_FALSE(find<QPushButton>("BitBtnPrimCalcStop")->isEnabled());
     EXPECT_TRUE(find<QLabel>("lblPrimCalc02")->text().startsWith("Abgebrochen bei "));
+    EXPECT_EQ(list()->viewport()->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(PrimesPagesTest, NewCalculationOrLeavingThePageCancelsTheCount)
@@ -398,4 +400,29 @@ TEST_F(PrimesPagesTest, GgTKgVFailureTable)
         EXPECT_EQ(edit(name(3).constData())->text(), "7");
         EXPECT_EQ(edit(name(4).constData())->text(), "77") << key;
     }
+}
+
+TEST_F(PrimesPagesTest, ListKeysAndClicks)
+{
+    click("BitBtnPrimFak01");
+    list()->resize(518, 288);
+    calculate("0", "1000000");
+    const int rows = model()->rowCount();
+    ASSERT_GT(rows, 1000);
+    list()->setFocus();
+    QTest::keyClick(list(), Qt::Key_End);
+    EXPECT_EQ(list()->currentIndex().row(), rows - 1);
+    EXPECT_EQ(list()->firstVisibleRow() + list()->visibleRows(), rows);
+    QTest::keyClick(list(), Qt::Key_Home);
+    EXPECT_EQ(list()->currentIndex().row(), 0);
+    EXPECT_EQ(list()->firstVisibleRow(), 0);
+    QTest::keyClick(list(), Qt::Key_PageDown);
+    EXPECT_EQ(list()->currentIndex().row(), list()->visibleRows());
+    // A click picks the line under the mouse.
+    list()->verticalScrollBar()->setValue(500);
+    const QPoint third(20, 2 * list()->rowHeight() + 3);
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, third);
+    EXPECT_EQ(list()->currentIndex().row(), 502);
+    EXPECT_TRUE(list()->selectionModel()->isRowSelected(502, {}));
+    EXPECT_EQ(list()->indexAt(third).data().toString(), model()->index(502).data().toString());
 }
