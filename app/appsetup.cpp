@@ -1,4 +1,5 @@
 #include "appsetup.h"
+#include "designfonts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,24 +11,10 @@
 
 namespace quorvel {
 
-namespace {
-struct Substitution {
-    const char* designed;
-    const char* installed;
-};
-constexpr Substitution kFonts[] = {
-    {"MS Sans Serif", "Liberation Sans"},  {"MS Shell Dlg 2", "Liberation Sans"},
-    {"Tahoma", "Liberation Sans"},         {"Courier", "Liberation Mono"},
-    {"Courier New", "Liberation Mono"},    {"Arial", "Liberation Sans"},
-    {"Times New Roman", "Liberation Serif"}, {"Comic Sans MS", "Comic Neue"},
-};
-} // namespace
-
 void setUpApplication(QApplication& app)
 {
     app.setApplicationName(QStringLiteral("Quorvel"));
-    for (const Substitution& s : kFonts)
-        QFont::insertSubstitution(QString::fromLatin1(s.designed), QString::fromLatin1(s.installed));
+    installDesignedFonts();
     QFont base(QStringLiteral("MS Sans Serif"), 8);
     app.setFont(base);
 

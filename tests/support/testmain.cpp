@@ -1,4 +1,6 @@
 // Test entry: a QApplication for widget tests (offscreen), then GoogleTest.
+#include "designfonts.h"
+
 #include <QApplication>
 #include <QFont>
 #include <gtest/gtest.h>
@@ -9,5 +11,7 @@ int main(int argc, char** argv)
                                                                      : qgetenv("QT_QPA_PLATFORM"));
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    // The designed families resolve to the same installed fonts as in the program.
+    quorvel::installDesignedFonts();
     return RUN_ALL_TESTS();
 }

@@ -30,10 +30,6 @@ struct UnitsHarness {
 
     UnitsHarness()
     {
-        // The designed font families mapped as the program does at start.
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-        QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
-        QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
         QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
         window.resize(800, 590);
         pages->setGeometry(0, 0, 539, 500);
