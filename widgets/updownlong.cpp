@@ -47,7 +47,10 @@ void TUpDownLong::setAssociate(QLineEdit* edit)
             m_position = clampPosition(*v, std::min(m_min, m_max), std::max(m_min, m_max));
     });
     // Leaving the edit shows the value it stands for, in the spinner's own form.
-    connect(edit, &QLineEdit::editingFinished, this, [this] { setPosition(Position()); });
+    connect(edit, &QLineEdit::editingFinished, this, [this] {
+        if (m_tidyOnLeave)
+            setPosition(Position());
+    });
     writeEdit();
     show();
 }
@@ -209,6 +212,7 @@ TUpDownLong* addUpDownLong(QWidget* parent, const QRect& geometry, const QString
     upDown->setMax(setup.max);
     upDown->setIncrement(setup.increment);
     upDown->setThousands(setup.thousands);
+    upDown->setTidyOnLeave(setup.tidyOnLeave);
     upDown->setPosition(setup.position);
     upDown->setAssociate(edit);
     return upDown;

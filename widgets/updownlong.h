@@ -37,6 +37,10 @@ public:
     void setWrap(bool on) { m_wrap = on; }
     bool ArrowKeys() const { return m_arrowKeys; }
     void setArrowKeys(bool on) { m_arrowKeys = on; }
+    // Whether leaving the edit rewrites it in the spinner's own form. Fields whose text
+    // is checked by the page itself (an empty field, a value past Max) keep what was typed.
+    bool TidyOnLeave() const { return m_tidyOnLeave; }
+    void setTidyOnLeave(bool on) { m_tidyOnLeave = on; }
 
     // The value shown: the edit's text read as a whole number and held to Min..Max.
     // A text that is no whole number gives the last good position.
@@ -72,6 +76,7 @@ private:
     bool m_thousands = true;
     bool m_arrowKeys = true;
     bool m_wrap = false;
+    bool m_tidyOnLeave = true;
     int m_pressed = 0; // +1 upper button held, -1 lower, 0 none
     QTimer* m_repeat = nullptr;
 };
@@ -82,11 +87,12 @@ struct UpDownSetup {
     std::int32_t position = 0;
     std::int32_t increment = 1;
     bool thousands = true;
+    bool tidyOnLeave = true;
 };
 
 // The task-count spinners of the topics and the range spinners of the prime calculator.
 inline constexpr UpDownSetup kTaskCountSpinner{1, 1000, 10, 1, true};
-inline constexpr UpDownSetup kPrimeRangeSpinner{0, 2147400000, 0, 1000, false};
+inline constexpr UpDownSetup kPrimeRangeSpinner{0, 2147400000, 0, 1000, false, false};
 
 // Creates an edit with a spinner at its right edge; together they take `geometry`
 // (the edit is kButtonWidth narrower). Both get their names as objectName and

@@ -184,6 +184,7 @@ TEST_F(PrimesPagesTest, EmptyOrOversizedRangeFieldsAreRefused)
 {
     calculate("0", "30");
     edit("edPrimCalc02")->clear();
+    emit edit("edPrimCalc02")->editingFinished(); // the pupil leaves the field for the button
     click("BitBtnPrimCalc");
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, "Zu wenige Eingaben !");
@@ -192,6 +193,7 @@ TEST_F(PrimesPagesTest, EmptyOrOversizedRangeFieldsAreRefused)
     EXPECT_EQ(model()->rowCount(), 0);
 
     edit("edPrimCalc01")->setText("99999999999");
+    emit edit("edPrimCalc01")->editingFinished();
     edit("edPrimCalc02")->setText("10");
     click("BitBtnPrimCalc");
     ASSERT_EQ(messages().size(), 2u);

@@ -231,3 +231,19 @@ TEST(UpDownLong, PrimeSpinnerReadsTheFull32BitValue)
     EXPECT_EQ(u->Position(), 2147400000);
     EXPECT_EQ(u->Associate()->text(), "2147400000");
 }
+
+TEST(UpDownLong, RangeFieldsKeepWhatWasTypedWhenLeft)
+{
+    QWidget page;
+    TUpDownLong* u = addUpDownLong(&page, {0, 0, 121, 21}, "edPrimCalc02", "UpDownPrimCalc02",
+                                   kPrimeRangeSpinner);
+    QLineEdit* edit = u->Associate();
+    edit->setText("5000");
+    edit->clear();
+    emit edit->editingFinished();
+    EXPECT_EQ(edit->text(), "") << "an emptied range field stays empty for the page to report";
+    edit->setText("99999999999");
+    emit edit->editingFinished();
+    EXPECT_EQ(edit->text(), "99999999999");
+    EXPECT_EQ(u->Position(), 2147400000) << "the spinner itself stays within its range";
+}
