@@ -157,6 +157,7 @@ TFormHaupt::TFormHaupt(Services services, StatisticsStore& store, NameAsker askN
     buildStatisticsPage(m_notebook01->widget(PageStatistik));
     auto* dummy = new QLineEdit(m_notebook01->widget(PageVersteckt));
     dummy->setObjectName(QStringLiteral("edDummy"));
+    dummy->setAccessibleName(QStringLiteral("Hilfsfeld"));
 
     installBasicPages(*m_ctx);
     installUnitsPages(*m_ctx);

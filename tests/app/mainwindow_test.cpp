@@ -5,7 +5,10 @@
 #include "numberpad.h"
 #include "statisticsstore.h"
 
+#include <QAbstractSpinBox>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -217,8 +220,24 @@ TEST_F(MainWindowTest, StatusPanelOneShowsTheLongHint)
     EXPECT_EQ(button("ActionProgrammBeenden")->statusTip(), "Programm beenden");
 }
 
-TEST_F(MainWindowTest, EveryButtonHasAnAccessibleName)
+TEST_F(MainWindowTest, EveryControlOfEveryPageHasAnAccessibleName)
 {
-    for (QPushButton* b : win->findChildren<QPushButton*>())
-        EXPECT_FALSE(b->accessibleName().isEmpty()) << b->objectName().toStdString();
+    // Screen readers read buttons by their caption, edits, spinners and lists by their
+    // accessible name.
+    for (QWidget* w : win->findChildren<QWidget*>()) {
+        const bool button = qobject_cast<QAbstractButton*>(w) != nullptr;
+        const bool field = qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w)
+            || qobject_cast<QComboBox*>(w);
+        if (!button && !field)
+            continue;
+        if (qobject_cast<QAbstractSpinBox*>(w->parentWidget())
+            || qobject_cast<QComboBox*>(w->parentWidget()))
+            continue; // the inner edit of a spinner or box speaks through its owner
+        if (w->objectName().startsWith(QLatin1String("qt_")))
+            continue; // Qt's own parts (tab scrollers and the like)
+        const QString name = w->accessibleName();
+        const QString caption = button ? static_cast<QAbstractButton*>(w)->text() : QString();
+        EXPECT_FALSE(name.isEmpty() && caption.isEmpty())
+            << w->metaObject()->className() << " " << w->objectName().toStdString();
+    }
 }
