@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -259,30 +260,40 @@ void TFormHaupt::buildSelectionPage(QWidget* page)
 
 void TFormHaupt::buildExerciseArea(QWidget* page)
 {
+    // Topic pages on the left (539 wide), the scratch pad over the number pad on the right
+    // (250 wide); both take the page's full height.
+    auto* row = new QHBoxLayout(page);
+    row->setContentsMargins(0, 0, 5, 0);
+    row->setSpacing(6);
     m_notebook01a = new QStackedWidget(page);
     m_notebook01a->setObjectName(QStringLiteral("NotebookHaupt01a"));
-    m_notebook01a->setGeometry(0, 0, 539, 500);
+    m_notebook01a->setFixedWidth(539);
     for (const char* caption : kExercisePageCaptions) {
         auto* p = new QWidget;
         p->setObjectName(QString::fromLatin1(caption));
         m_notebook01a->addWidget(p);
     }
     m_ctx->exercisePages = m_notebook01a;
+    row->addWidget(m_notebook01a);
 
     auto* right = new QStackedWidget(page);
     right->setObjectName(QStringLiteral("NotebookHaupt01b"));
-    right->setGeometry(545, 0, 250, 500);
+    right->setFixedWidth(250);
+    row->addWidget(right);
     auto* zubehoer = new QWidget;
     zubehoer->setObjectName(QStringLiteral("Zubehoer"));
     right->addWidget(zubehoer);
-    QWidget* pad = createScratchPad(zubehoer);
-    pad->move(0, 0);
+    auto* column = new QVBoxLayout(zubehoer);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(createScratchPad(zubehoer), 1);
     auto* line = new QFrame(zubehoer);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(0, 309, 250, 3);
+    line->setFixedHeight(3);
+    column->addWidget(line);
     m_pad = new NumberPad([this] { return m_notebook01a->currentIndex(); }, zubehoer);
-    m_pad->move(0, 312);
+    column->addWidget(m_pad);
     m_ctx->numberPad = m_pad;
 }
 

@@ -3,6 +3,7 @@
 #include "gradientfill.h"
 
 #include <QLabel>
+#include <QVBoxLayout>
 
 namespace quorvel {
 
@@ -10,10 +11,14 @@ QWidget* createScratchPad(QWidget* parent)
 {
     auto* column = new QWidget(parent);
     column->setObjectName(QStringLiteral("ScratchPadColumn"));
-    column->setFixedSize(250, 309);
+    column->setFixedWidth(250);
+    auto* stack = new QVBoxLayout(column);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(0);
     auto* bar = new QWidget(column);
     bar->setObjectName(QStringLiteral("PanelHaupt01"));
-    bar->setGeometry(0, 0, 250, 35);
+    bar->setFixedSize(250, 35);
+    stack->addWidget(bar);
     addGradientBackground(bar, Qt::white, QColor(0xC0, 0xC0, 0xC0), fdLeftToRight, 255)
         ->setObjectName(QStringLiteral("GradientFillNotiz"));
     auto* title = new QLabel(QStringLiteral("Notizblatt"), bar);
@@ -26,7 +31,8 @@ QWidget* createScratchPad(QWidget* parent)
     auto* sheet = new QWidget(column);
     sheet->setObjectName(QStringLiteral("Notizblatt"));
     sheet->setAccessibleName(QStringLiteral("Notizblatt"));
-    sheet->setGeometry(0, 35, 250, 274);
+    sheet->setMinimumHeight(200);
+    stack->addWidget(sheet, 1); // the sheet takes the height between the bar and the pad
     sheet->setAutoFillBackground(true);
     QPalette p = sheet->palette();
     p.setColor(QPalette::Window, Qt::white);

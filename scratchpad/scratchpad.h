@@ -5,7 +5,8 @@
 
 namespace quorvel {
 
-// The column above the number pad: top bar with the tools, and the white sheet.
+// The column above the number pad: top bar with the tools, and the white sheet, which
+// takes whatever height the column is given.
 QWidget* createScratchPad(QWidget* parent);
 
 } // namespace quorvel

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QVBoxLayout>
 #include <QPainter>
 #include <QPixmap>
 
@@ -196,7 +197,9 @@ void UnitsPages::buildTaskPage()
     QWidget* page = m_ctx.page(PageEinheitenAufgaben);
     auto* panel = new QFrame(page);
     panel->setObjectName(QStringLiteral("PanelEinheitenAufgaben"));
-    panel->setGeometry(0, 0, 539, 500);
+    auto* fill = new QVBoxLayout(page); // the panel covers the whole page
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(panel);
     addGradientBackground(panel, Qt::white, kSilver);
 
     m_instruction = makeLabel(panel, QStringLiteral("lblEinheiten01"), QString(), 20, 24);
