@@ -2,9 +2,7 @@
 // task page, the answer field with its key filter, Enter, the buttons, the number pad,
 // and the statistics calls, jingles and notices in the order a pupil meets them.
 #include "basicpages.h"
-#include "fakes.h"
-#include "numberpad.h"
-#include "topiccontext.h"
+#include "pageharness.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -24,37 +22,17 @@ namespace {
 
 const QString kWrong = QStringLiteral("message Das von Ihnen eingegebene\rErgebnis ist leider falsch !\r");
 
-struct Harness : ::testing::Test {
-    TestServices ts;
-    QWidget window;
-    QStackedWidget* stack = new QStackedWidget(&window);
-    NumberPad* pad = new NumberPad([this] { return stack->currentIndex(); }, &window);
-    int backs = 0;
-    TopicContext ctx{ts.services, stack, pad, &window,
-                     [this](const QString& s) { ts.log.add("status " + s); status = s; },
-                     [this] { ++backs; }};
-    QString status;
-    BasicPages* pages = nullptr;
+struct Harness : ::testing::Test, PageHarness {
+    BasicPages* basic = nullptr;
 
     Harness()
     {
-        stack->setGeometry(0, 0, 539, 500);
-        pad->move(545, 312);
-        for (int i = 0; i < ExercisePageCount; ++i)
-            stack->addWidget(new QWidget);
-        pages = installBasicPages(ctx);
-        window.resize(800, 560);
+        logStatus = true;
+        basic = installBasicPages(ctx);
     }
 
-    template <class T> T* find(const char* name)
-    {
-        T* w = window.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
     QLineEdit* answer() { return find<QLineEdit>("edGrundAufgErg"); }
     QLabel* taskText() { return find<QLabel>("lblGrundAufg"); }
-    void click(const char* name) { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
     void setCount(int n) { find<QSpinBox>("UpDownGrund01")->setValue(n); }
     void setRange(int lower, int upper)
     {
@@ -115,10 +93,10 @@ TEST_F(Harness, SettingsPageControlsRangesAndDefaults)
     auto* back = find<QPushButton>("BitBtnBack01");
     EXPECT_EQ(back->statusTip(), "Zurück zur Auswahl der Aufgabenstellung");
     QTest::mouseClick(back, Qt::LeftButton);
-    EXPECT_EQ(backs, 1);
+    EXPECT_EQ(backClicks, 1);
     // Every control sits inside the 539 x 500 page.
-    for (QWidget* w : stack->widget(PageGrundrechenarten)->findChildren<QWidget*>()) {
-        const QRect r(w->mapTo(stack->widget(PageGrundrechenarten), QPoint(0, 0)), w->size());
+    for (QWidget* w : pages->widget(PageGrundrechenarten)->findChildren<QWidget*>()) {
+        const QRect r(w->mapTo(pages->widget(PageGrundrechenarten), QPoint(0, 0)), w->size());
         EXPECT_TRUE(QRect(0, 0, 539, 500).contains(r)) << w->objectName().toStdString();
     }
 }
@@ -149,7 +127,7 @@ TEST_F(Harness, RightAtOnce)
     setCount(2);
     ts.random.script({12, 7, 30, 40});
     start();
-    EXPECT_EQ(stack->currentIndex(), PageGrundAufgaben);
+    EXPECT_EQ(pages->currentIndex(), PageGrundAufgaben);
     EXPECT_TRUE(pad->padEnabled());
     EXPECT_EQ(taskText()->text(), "12 + 7 =");
     EXPECT_EQ(status, "Aufgabe 1 von 2");
@@ -161,7 +139,7 @@ TEST_F(Harness, RightAtOnce)
               QStringList({"changed 3", "given 3 1", "status Aufgabe 1 von 2", "sound MUSIN02",
                            "correct 3 1", "sound right", "given 3 1", "status Aufgabe 2 von 2",
                            "correct 3 1", "sound right", "status ", "sound MUSIN02"}));
-    EXPECT_EQ(stack->currentIndex(), PageGrundrechenarten);
+    EXPECT_EQ(pages->currentIndex(), PageGrundrechenarten);
     EXPECT_TRUE(pad->padEnabled()); // the end of a series leaves the pad as it is
     EXPECT_EQ(ts.random.seedings, 1);
     EXPECT_FALSE(ts.random.scriptMisuse);
@@ -174,7 +152,7 @@ TEST_F(Harness, WrongThenRightGivesNoCorrectCountAndNoRightJingle)
     start();
     ts.log.clear();
     answerWith("18");
-    EXPECT_EQ(pages->plainSeries().wrongAttempts(), 1);
+    EXPECT_EQ(basic->plainSeries().wrongAttempts(), 1);
     EXPECT_TRUE(answer()->text().isEmpty());
     answerWith("19");
     EXPECT_EQ(ts.log.events, QStringList({"sound wrong", kWrong, "given 3 1", "status Aufgabe 2 von 3"}));
@@ -192,8 +170,8 @@ TEST_F(Harness, WrongTwiceOnTheLastTaskShowsTheResultAndEnds)
     EXPECT_EQ(ts.log.events,
               QStringList({"sound wrong", kWrong, "sound wrong",
                            kWrong + "Das richtige Ergebnis lautet: 19", "status ", "sound MUSIN02"}));
-    EXPECT_EQ(stack->currentIndex(), PageGrundrechenarten);
-    EXPECT_FALSE(pages->plainSeries().running());
+    EXPECT_EQ(pages->currentIndex(), PageGrundrechenarten);
+    EXPECT_FALSE(basic->plainSeries().running());
 }
 
 TEST_F(Harness, EmptyAnswerOnlyReminds)
@@ -205,8 +183,8 @@ TEST_F(Harness, EmptyAnswerOnlyReminds)
     QTest::keyClick(answer(), Qt::Key_Return);
     EXPECT_EQ(ts.log.events, QStringList({"message Sie haben noch keinen Wert eingegeben!",
                                           "message Sie haben noch keinen Wert eingegeben!"}));
-    EXPECT_EQ(pages->plainSeries().wrongAttempts(), 0);
-    EXPECT_EQ(pages->plainSeries().taskNumber(), 1);
+    EXPECT_EQ(basic->plainSeries().wrongAttempts(), 0);
+    EXPECT_EQ(basic->plainSeries().taskNumber(), 1);
 }
 
 TEST_F(Harness, TextsThatAreNoIntegerGoToTheErrorBoxAndStay)
@@ -233,7 +211,7 @@ TEST_F(Harness, TextsThatAreNoIntegerGoToTheErrorBoxAndStay)
         EXPECT_EQ(ts.messages.messages[i].text, QString::fromUtf8(expected[i]));
     }
     EXPECT_EQ(ts.log.events.size(), 4); // no jingle, no count
-    EXPECT_EQ(pages->plainSeries().wrongAttempts(), 0);
+    EXPECT_EQ(basic->plainSeries().wrongAttempts(), 0);
     answerWith("19");
     EXPECT_TRUE(ts.log.events.contains("correct 3 1"));
 }
@@ -261,7 +239,7 @@ TEST_F(Harness, SkipShowsTheNextTaskAndEndsOnTheLast)
     EXPECT_EQ(status, "Aufgabe 2 von 2");
     click("btnGrundAufgUeberspringen");
     EXPECT_EQ(ts.log.events, QStringList({"given 3 1", "status Aufgabe 2 von 2", "status ", "sound MUSIN02"}));
-    EXPECT_EQ(stack->currentIndex(), PageGrundrechenarten);
+    EXPECT_EQ(pages->currentIndex(), PageGrundrechenarten);
     EXPECT_FALSE(pad->padEnabled());
 }
 
@@ -274,7 +252,7 @@ TEST_F(Harness, AbortReturnsToTheSettingsPage)
     ts.log.clear();
     click("btnGrundAufgAbbruch");
     EXPECT_EQ(ts.log.events, QStringList({"status ", "sound MUSIN02"}));
-    EXPECT_EQ(stack->currentIndex(), PageGrundrechenarten);
+    EXPECT_EQ(pages->currentIndex(), PageGrundrechenarten);
     EXPECT_FALSE(pad->padEnabled());
     EXPECT_TRUE(status.isEmpty());
 }
@@ -288,7 +266,7 @@ TEST_F(Harness, ACountOfOne)
     EXPECT_EQ(ts.log.events,
               QStringList({"changed 3", "given 3 1", "status Aufgabe 1 von 1", "sound MUSIN02",
                            "correct 3 1", "sound right", "status ", "sound MUSIN02"}));
-    EXPECT_EQ(stack->currentIndex(), PageGrundrechenarten);
+    EXPECT_EQ(pages->currentIndex(), PageGrundrechenarten);
 }
 
 TEST_F(Harness, DefaultSeriesCountsToTen)
@@ -297,8 +275,8 @@ TEST_F(Harness, DefaultSeriesCountsToTen)
     QStringList seen;
     for (int i = 1; i <= 10; ++i) {
         seen << status;
-        const int expected = pages->plainTopic().expectedResult();
-        const auto& task = pages->plainTopic().currentTask();
+        const int expected = basic->plainTopic().expectedResult();
+        const auto& task = basic->plainTopic().currentTask();
         EXPECT_EQ(task.operation, 1);
         EXPECT_TRUE(task.first >= 0 && task.first <= 100 && task.second >= 0 && task.second <= 100);
         answerWith(QString::number(expected));
@@ -306,7 +284,7 @@ TEST_F(Harness, DefaultSeriesCountsToTen)
     EXPECT_EQ(seen.front(), "Aufgabe 1 von 10");
     EXPECT_EQ(seen.back(), "Aufgabe 10 von 10");
     EXPECT_EQ(ts.log.events.count("correct 3 1"), 10);
-    EXPECT_EQ(stack->currentIndex(), PageGrundrechenarten);
+    EXPECT_EQ(pages->currentIndex(), PageGrundrechenarten);
 }
 
 TEST_F(Harness, NumberPadTypesAndCommands)
@@ -321,10 +299,10 @@ TEST_F(Harness, NumberPadTypesAndCommands)
     EXPECT_TRUE(ts.log.events.contains("correct 3 1"));
     EXPECT_EQ(taskText()->text(), "30 + 40 =");
     QTest::mouseClick(pad->findChild<QPushButton*>("BitBtnUeberspringen01"), Qt::LeftButton);
-    EXPECT_EQ(stack->currentIndex(), PageGrundrechenarten); // skipped the last task
+    EXPECT_EQ(pages->currentIndex(), PageGrundrechenarten); // skipped the last task
     start();
     QTest::mouseClick(pad->findChild<QPushButton*>("BitBtnAbbruch01"), Qt::LeftButton);
-    EXPECT_EQ(stack->currentIndex(), PageGrundrechenarten);
+    EXPECT_EQ(pages->currentIndex(), PageGrundrechenarten);
     EXPECT_FALSE(pad->padEnabled());
 }
 
@@ -385,18 +363,18 @@ TEST_F(Harness, DivisionWithoutDividendIsRefusedAtStart)
     click("RBReihe07");
     setRange(10, 11);
     start();
-    EXPECT_EQ(stack->currentIndex(), PageGrundrechenarten);
+    EXPECT_EQ(pages->currentIndex(), PageGrundrechenarten);
     ASSERT_EQ(ts.log.events.size(), 1);
     EXPECT_TRUE(ts.log.events[0].startsWith("message Im Zahlenbereich von 10 bis 11"));
     EXPECT_FALSE(pad->padEnabled());
-    EXPECT_FALSE(pages->plainSeries().running());
+    EXPECT_FALSE(basic->plainSeries().running());
 
     click("RBZahlenraum");
     setRange(-20, -5);
     start();
     ASSERT_EQ(ts.log.events.size(), 2);
     EXPECT_TRUE(ts.log.events[1].contains("mindestens 0"));
-    EXPECT_EQ(stack->currentIndex(), PageGrundrechenarten);
+    EXPECT_EQ(pages->currentIndex(), PageGrundrechenarten);
 }
 
 TEST_F(Harness, LowerBoundAboveUpperBoundIsRefusedAtStart)
@@ -406,7 +384,7 @@ TEST_F(Harness, LowerBoundAboveUpperBoundIsRefusedAtStart)
     EXPECT_EQ(ts.log.events,
               QStringList({"message Die untere Grenze des Zahlenbereichs (50) ist größer\r"
                            "als die obere Grenze (10).\rBitte ändern Sie den Zahlenbereich."}));
-    EXPECT_EQ(stack->currentIndex(), PageGrundrechenarten);
+    EXPECT_EQ(pages->currentIndex(), PageGrundrechenarten);
     EXPECT_TRUE(ts.random.asked.empty());
 }
 
@@ -419,11 +397,11 @@ TEST_F(Harness, GapTasksAndEquationsSayTheyComeLater)
     ASSERT_EQ(ts.log.events.size(), 2);
     EXPECT_TRUE(ts.log.events[0].startsWith("message Die Lückenaufgaben kommen"));
     EXPECT_TRUE(ts.log.events[1].startsWith("message Die Gleichungen kommen"));
-    EXPECT_EQ(stack->currentIndex(), PageGrundrechenarten);
+    EXPECT_EQ(pages->currentIndex(), PageGrundrechenarten);
 
     // The seam: a later task type plugs in its own start.
     int started = 0;
-    pages->setTaskTypeStart(2, [&] { ++started; });
+    basic->setTaskTypeStart(2, [&] { ++started; });
     start();
     EXPECT_EQ(started, 1);
 }

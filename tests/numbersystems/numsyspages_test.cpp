@@ -1,6 +1,6 @@
 // The pages 'Zahlensysteme' and 'ZahlensystemeBerechnung' through their widgets:
 // opening the calculator, captions, jingle, focus, the fields and every notice.
-#include "fakes.h"
+#include "pageharness.h"
 #include "numbersystemspages.h"
 #include "topiccontext.h"
 
@@ -18,27 +18,17 @@ using namespace quorvel::test;
 
 namespace {
 
-struct Pages : ::testing::Test {
-    TestServices ts;
-    QStackedWidget stack;
-    TopicContext ctx{ts.services, nullptr, nullptr, nullptr, {}, {}};
-    int backToSelection = 0;
-
-    void SetUp() override
+struct Pages : ::testing::Test, PageHarness {
+    Pages()
     {
-        stack.resize(539, 500);
-        for (int i = 0; i < ExercisePageCount; ++i)
-            stack.addWidget(new QWidget);
-        ctx.exercisePages = &stack;
-        ctx.backToSelection = [this] { ++backToSelection; };
         installNumberSystemsPages(ctx);
-        stack.setCurrentIndex(PageZahlensysteme);
+        pages->setCurrentIndex(PageZahlensysteme);
         ts.state.userName = QStringLiteral("Anna");
     }
 
     template <class T> T* find(int page, const char* name)
     {
-        T* w = stack.widget(page)->findChild<T*>(QString::fromLatin1(name));
+        T* w = pages->widget(page)->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
@@ -84,7 +74,7 @@ TEST_F(Pages, StartPageHoldsTheFiveSystemButtonsAndTheBackButton)
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(back->text(), QStringLiteral("&Zurück zur Auswahl"));
     QTest::mouseClick(back, Qt::LeftButton);
-    EXPECT_EQ(backToSelection, 1);
+    EXPECT_EQ(backClicks, 1);
 }
 
 TEST_F(Pages, EachButtonOpensTheCalculatorWithItsCaptionsAndTheJingle)
@@ -104,9 +94,9 @@ TEST_F(Pages, EachButtonOpensTheCalculatorWithItsCaptionsAndTheJingle)
     };
     for (const Row& r : rows) {
         ts.log.clear();
-        stack.setCurrentIndex(PageZahlensysteme);
+        pages->setCurrentIndex(PageZahlensysteme);
         open(r.button);
-        EXPECT_EQ(stack.currentIndex(), PageZahlensystemeBerechnung) << r.button;
+        EXPECT_EQ(pages->currentIndex(), PageZahlensystemeBerechnung) << r.button;
         EXPECT_EQ(ts.log.events, QStringList{QStringLiteral("sound MUSIN02")});
         EXPECT_EQ(label("PanelZSys04")->text(), QString::fromUtf8(r.panel));
         EXPECT_EQ(label("LabelZSys05")->text(), QString::fromUtf8(r.decimalLabel));
@@ -132,9 +122,9 @@ TEST_F(Pages, PageIsLaidOutWithTheRomanCaptionsBeforeAnyButton)
 
 TEST_F(Pages, FocusGoesIntoTheDecimalField)
 {
-    stack.show();
-    stack.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&stack));
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     open("BitBtnZSys05");
     EXPECT_TRUE(decimal()->hasFocus());
     // Also after a notice that asks for the decimal field.
@@ -152,7 +142,7 @@ TEST_F(Pages, FieldsKeepTheirTextsAcrossBackAndAnotherSystem)
     EXPECT_EQ(system()->text(), QStringLiteral("101"));
     QTest::mouseClick(find<QPushButton>(PageZahlensystemeBerechnung, "BitBtnZSysZurueck"),
                       Qt::LeftButton);
-    EXPECT_EQ(stack.currentIndex(), PageZahlensysteme);
+    EXPECT_EQ(pages->currentIndex(), PageZahlensysteme);
     open("BitBtnZSys05");
     EXPECT_EQ(decimal()->text(), QStringLiteral("5"));
     EXPECT_EQ(system()->text(), QStringLiteral("101"));
@@ -171,9 +161,9 @@ TEST_F(Pages, ZurueckShowsTheStartPageWithoutASound)
     ts.log.clear();
     QTest::mouseClick(find<QPushButton>(PageZahlensystemeBerechnung, "BitBtnZSysZurueck"),
                       Qt::LeftButton);
-    EXPECT_EQ(stack.currentIndex(), PageZahlensysteme);
+    EXPECT_EQ(pages->currentIndex(), PageZahlensysteme);
     EXPECT_TRUE(ts.log.events.isEmpty());
-    EXPECT_EQ(backToSelection, 0);
+    EXPECT_EQ(backClicks, 0);
 }
 
 TEST_F(Pages, EnterInEitherFieldConvertsInTheDirectionOfTheFilledField)
@@ -338,8 +328,8 @@ TEST_F(Pages, ControlsCarryTheirNamesAndAccessibleNames)
     EXPECT_GE(system()->maxLength(), 32767);
     // Everything lies inside the 539 x 500 page.
     for (int p : {int(PageZahlensysteme), int(PageZahlensystemeBerechnung)})
-        for (QWidget* w : stack.widget(p)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (w->geometry() != stack.widget(p)->rect()) { // the background follows the page
+        for (QWidget* w : pages->widget(p)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w->geometry() != pages->widget(p)->rect()) { // the background follows the page
                 EXPECT_TRUE(QRect(0, 0, 539, 500).contains(w->geometry()))
                     << w->objectName().toStdString();
             }

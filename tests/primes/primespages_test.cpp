@@ -1,7 +1,7 @@
 // The calculator pages through their widgets: navigation, key filters, the range
 // spinners, the prime list with its progress and cancel, factorisation, ggT and kgV,
 // and every notice of the failure table.
-#include "fakes.h"
+#include "pageharness.h"
 #include "linelistview.h"
 #include "primelistmodel.h"
 #include "primespages.h"
@@ -25,29 +25,15 @@ using namespace quorvel;
 
 namespace {
 
-class PrimesPagesTest : public ::testing::Test {
+class PrimesPagesTest : public ::testing::Test, public test::PageHarness {
 protected:
     PrimesPagesTest()
     {
-        for (int i = 0; i < ExercisePageCount; ++i) {
-            auto* page = new QWidget;
-            page->resize(539, 500);
-            stack.addWidget(page);
-        }
-        stack.resize(539, 500);
-        ctx.exercisePages = &stack;
         installPrimesPages(ctx);
-        stack.setCurrentIndex(PagePrimfaktoren);
+        pages->setCurrentIndex(PagePrimfaktoren);
     }
     ~PrimesPagesTest() override { model()->clear(); }
 
-    template <class T = QWidget> T* find(const char* name)
-    {
-        T* w = stack.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-    void click(const char* name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
     QLineEdit* edit(const char* name) { return find<QLineEdit>(name); }
     LineListView* list() { return find<LineListView>("ListBoxPrimCalc"); }
     PrimeListModel* model() { return static_cast<PrimeListModel*>(list()->model()); }
@@ -83,9 +69,6 @@ protected:
     }
     const std::vector<test::RecordedMessage>& messages() { return ts.messages.messages; }
 
-    test::TestServices ts;
-    QStackedWidget stack;
-    TopicContext ctx{ts.services, nullptr, nullptr, nullptr, {}, {}};
 };
 
 } // namespace
@@ -98,9 +81,9 @@ TEST_F(PrimesPagesTest, ButtonsOpenTheirTabsAndBackPlaysTheJingle)
                           "TabSheetPrimkgV"};
     auto* pc = find<QTabWidget>("PageControlPrim01");
     for (int i = 0; i < 4; ++i) {
-        stack.setCurrentIndex(PagePrimfaktoren);
+        pages->setCurrentIndex(PagePrimfaktoren);
         click(buttons[i]);
-        EXPECT_EQ(stack.currentIndex(), int(PagePrimfaktorenBerechnung));
+        EXPECT_EQ(pages->currentIndex(), int(PagePrimfaktorenBerechnung));
         EXPECT_EQ(pc->currentIndex(), i);
         EXPECT_EQ(pc->currentWidget()->objectName(), tabs[i]);
     }
@@ -108,7 +91,7 @@ TEST_F(PrimesPagesTest, ButtonsOpenTheirTabsAndBackPlaysTheJingle)
     edit("edGGT01")->setText("12");
     ts.log.clear();
     click("BitBtnPrimBack01");
-    EXPECT_EQ(stack.currentIndex(), int(PagePrimfaktoren));
+    EXPECT_EQ(pages->currentIndex(), int(PagePrimfaktoren));
     EXPECT_EQ(ts.log.events, QStringList{"sound MUSIN02"});
     click("BitBtnPrimFak03");
     EXPECT_EQ(edit("edGGT01")->text(), "12"); // fields keep their contents
