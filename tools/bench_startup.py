@@ -9,11 +9,14 @@ import os, statistics, subprocess, sys, tempfile, time
 
 prog = sys.argv[1] if len(sys.argv) > 1 else "build/bin/Quorvel"
 runs = int(sys.argv[2]) if len(sys.argv) > 2 else 7
-display = ":47"
-
-xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+# Xvfb picks a free display itself and tells its number through a pipe.
+rfd, wfd = os.pipe()
+xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(wfd), "-screen", "0", "1024x768x24",
+                         "-nolisten", "tcp"], pass_fds=(wfd,),
                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-time.sleep(1.0)
+os.close(wfd)
+with os.fdopen(rfd) as pipe:
+    display = ":" + pipe.readline().strip()
 env = dict(os.environ, DISPLAY=display, DBUS_SESSION_BUS_ADDRESS="disabled:",
            SDL_AUDIODRIVER="dummy", XDG_DATA_HOME=tempfile.mkdtemp())
 times, peaks = [], []
