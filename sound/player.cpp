@@ -50,13 +50,13 @@ int drawClockSeeded(int n)
 
 SDL_AudioSpec deviceRequest()
 {
-    SDL_AudioSpec spec;
-    SDL_zero(spec);
-    spec.freq = 44100;
-    spec.format = AUDIO_S16SYS;
-    spec.channels = 2;
-    spec.samples = 1024;
-    return spec;
+    SDL_AudioSpec audioFormat;
+    SDL_zero(audioFormat);
+    audioFormat.freq = 44100;
+    audioFormat.format = AUDIO_S16SYS;
+    audioFormat.channels = 2;
+    audioFormat.samples = 1024;
+    return audioFormat;
 }
 
 namespace {
@@ -90,19 +90,19 @@ bool decodeJingle(const EmbeddedJingle& jingle, const SDL_AudioSpec& target,
     SDL_RWops* rw = SDL_RWFromConstMem(jingle.data, int(jingle.size));
     if (!rw)
         return false;
-    SDL_AudioSpec spec;
+    SDL_AudioSpec audioFormat;
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(rw, 1, &spec, &buffer, &length))
+    if (!SDL_LoadWAV_RW(rw, 1, &audioFormat, &buffer, &length))
         return false;
     std::vector<std::uint8_t> data(buffer, buffer + length);
     SDL_FreeWAV(buffer);
     // Resampling is the costly part, so it runs on as few channels as possible: sample
     // format and any down-mix first, then the rate, then any up-mix.
-    const int mid = std::min<int>(spec.channels, target.channels);
+    const int mid = std::min<int>(audioFormat.channels, target.channels);
     const bool ok =
-        convertStep(data, spec.format, spec.channels, spec.freq, target.format, mid, spec.freq)
-        && convertStep(data, target.format, mid, spec.freq, target.format, mid, target.freq)
+        convertStep(data, audioFormat.format, audioFormat.channels, audioFormat.freq, target.format, mid, audioFormat.freq)
+        && convertStep(data, target.format, mid, audioFormat.freq, target.format, mid, target.freq)
         && convertStep(data, target.format, mid, target.freq, target.format, target.channels,
                        target.freq);
     if (!ok)

@@ -133,15 +133,15 @@ TEST_P(JingleImage, SdlLoadsTheWholeImage)
 {
     const EmbeddedJingle* j = jingle();
     ASSERT_NE(j, nullptr);
-    SDL_AudioSpec spec;
+    SDL_AudioSpec audioFormat;
     Uint8* buf = nullptr;
     Uint32 len = 0;
-    ASSERT_NE(SDL_LoadWAV_RW(SDL_RWFromConstMem(j->data, int(j->size)), 1, &spec, &buf, &len),
+    ASSERT_NE(SDL_LoadWAV_RW(SDL_RWFromConstMem(j->data, int(j->size)), 1, &audioFormat, &buf, &len),
               nullptr)
         << SDL_GetError();
-    EXPECT_EQ(spec.freq, GetParam().rate);
-    EXPECT_EQ(int(spec.channels), GetParam().channels);
-    EXPECT_EQ(int(SDL_AUDIO_BITSIZE(spec.format)), GetParam().bits);
+    EXPECT_EQ(audioFormat.freq, GetParam().rate);
+    EXPECT_EQ(int(audioFormat.channels), GetParam().channels);
+    EXPECT_EQ(int(SDL_AUDIO_BITSIZE(audioFormat.format)), GetParam().bits);
     EXPECT_EQ(len, std::uint32_t(j->size - 44));
     SDL_FreeWAV(buf);
 }
