@@ -261,8 +261,16 @@ void PrimesPages::buildPrimeTab(QWidget* tab)
     m_to = upTo->Associate();
     m_from->setText(QStringLiteral("0"));
     m_to->setText(QStringLiteral("0"));
-    for (QLineEdit* e : {m_from, m_to})
+    for (QLineEdit* e : {m_from, m_to}) {
         e->installEventFilter(new DigitKeyFilter(e, true));
+        // edPrimCalc01Change / edPrimCalc02Change: every new text is read as the spinner's
+        // position. A text that is no 32-bit number (emptied with Delete, too many digits,
+        // pasted letters) is reported at once; the spinner keeps its position.
+        connect(e, &QLineEdit::textChanged, this, [this](const QString& text) {
+            if (!primes::parseInteger(text.toStdString()))
+                services().messages.showError(conversionError(text));
+        });
+    }
 
     QPushButton* calc = boldButton(tab, QStringLiteral("BitBtnPrimCalc"),
                                    QStringLiteral("&Berechnen"), 330, 36, 110, 25);

@@ -166,24 +166,65 @@ TEST_F(PrimesPagesTest, PrimeListOfSmallRanges)
 TEST_F(PrimesPagesTest, EmptyOrOversizedRangeFieldsAreRefused)
 {
     calculate("0", "30");
-    edit("edPrimCalc02")->clear();
+    edit("edPrimCalc02")->clear(); // reported at once, then again at "&Berechnen"
     emit edit("edPrimCalc02")->editingFinished(); // the pupil leaves the field for the button
     click("BitBtnPrimCalc");
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].text, "Zu wenige Eingaben !");
-    EXPECT_EQ(messages()[0].kind, MessageKind::Information);
-    EXPECT_FALSE(messages()[0].error);
+    ASSERT_EQ(messages().size(), 2u);
+    EXPECT_EQ(messages()[0].text, "'' ist kein gültiger Integerwert.");
+    EXPECT_TRUE(messages()[0].error);
+    EXPECT_EQ(messages()[1].text, "Zu wenige Eingaben !");
+    EXPECT_EQ(messages()[1].kind, MessageKind::Information);
+    EXPECT_FALSE(messages()[1].error);
     EXPECT_EQ(model()->rowCount(), 0);
 
     edit("edPrimCalc01")->setText("99999999999");
     emit edit("edPrimCalc01")->editingFinished();
     edit("edPrimCalc02")->setText("10");
     click("BitBtnPrimCalc");
-    ASSERT_EQ(messages().size(), 2u);
-    EXPECT_EQ(messages()[1].text, "'99999999999' ist kein gültiger Integerwert.");
-    EXPECT_TRUE(messages()[1].error);
+    ASSERT_EQ(messages().size(), 4u);
+    EXPECT_EQ(messages()[2].text, "'99999999999' ist kein gültiger Integerwert.");
+    EXPECT_TRUE(messages()[2].error);
+    EXPECT_EQ(messages()[3].text, "'99999999999' ist kein gültiger Integerwert.");
+    EXPECT_TRUE(messages()[3].error);
     EXPECT_EQ(model()->rowCount(), 0);
     EXPECT_FALSE(model()->counting());
+}
+
+TEST_F(PrimesPagesTest, RangeFieldThatIsNoNumberIsReportedWhenItChanges)
+{
+    click("BitBtnPrimFak01");
+    auto* up = find<TUpDownLong>("UpDownPrimCalc01");
+    QLineEdit* e = edit("edPrimCalc01");
+    e->setFocus();
+    QTest::keyClicks(e, "5000");
+    EXPECT_EQ(e->text(), "05000");
+    EXPECT_EQ(up->Position(), 5000);
+    EXPECT_TRUE(messages().empty());
+
+    // Backspace keeps the last digit; Delete empties the field, and reading the empty
+    // text is refused at once; the spinner keeps its position.
+    e->selectAll();
+    QTest::keyClick(e, Qt::Key_Delete);
+    EXPECT_EQ(e->text(), "");
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, "'' ist kein gültiger Integerwert.");
+    EXPECT_TRUE(messages()[0].error);
+    EXPECT_EQ(up->Position(), 5000);
+
+    // Typing on: each digit is a valid number until the eleventh.
+    QTest::keyClicks(e, "2147483647");
+    EXPECT_EQ(messages().size(), 1u);
+    EXPECT_EQ(up->Position(), 2147400000); // the spinner stays within its range
+    QTest::keyClick(e, Qt::Key_0);
+    ASSERT_EQ(messages().size(), 2u);
+    EXPECT_EQ(messages()[1].text, "'21474836470' ist kein gültiger Integerwert.");
+    EXPECT_TRUE(messages()[1].error);
+
+    // The spinner arrows write valid numbers only.
+    e->setText("7000");
+    up->stepUp();
+    EXPECT_EQ(e->text(), "8000");
+    EXPECT_EQ(messages().size(), 2u);
 }
 
 TEST_F(PrimesPagesTest, LongCountShowsFirstLinesAndCanBeCancelled)
