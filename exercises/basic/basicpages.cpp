@@ -102,9 +102,13 @@ QSpinBox* spinner(QWidget* parent, const QString& upDownName, const QString& edi
     s->setRange(min, max);
     s->setValue(value);
     s->setGeometry(r);
+    // The value is chosen with the arrows (buttons, keys, wheel), never typed; holding a
+    // button speeds up so the far ends of the range are in reach.
+    s->setAccelerated(true);
     if (auto* edit = s->findChild<QLineEdit*>()) {
         edit->setObjectName(editName);
         edit->setAccessibleName(accessible);
+        edit->setReadOnly(true);
     }
     return s;
 }

@@ -101,6 +101,37 @@ TEST_F(Harness, SettingsPageControlsRangesAndDefaults)
     }
 }
 
+TEST_F(Harness, SpinnerEditsAreReadOnlyAndTheArrowsStillStep)
+{
+    struct Row {
+        const char* upDown;
+        const char* edit;
+        int start;
+    };
+    const Row rows[] = {
+        {"UpDownGrund01", "EditGrund01", 10},
+        {"GrundUntereGrenze", "EditGrund02", 0},
+        {"GrundObereGrenze", "EditGrund03", 100},
+        {"QuadratObereGrenze", "EditGrund04", 10},
+    };
+    click("RadioGroupGrund01Item2"); // Multiplizieren: the squares' spinner is enabled too
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.upDown);
+        auto* spin = find<QSpinBox>(r.upDown);
+        auto* edit = find<QLineEdit>(r.edit);
+        EXPECT_EQ(edit->parentWidget(), spin);
+        EXPECT_TRUE(edit->isReadOnly());
+        QTest::keyClicks(spin, QStringLiteral("57"));
+        QTest::keyClick(spin, Qt::Key_Backspace);
+        EXPECT_EQ(spin->value(), r.start);
+        EXPECT_EQ(edit->text(), QString::number(r.start));
+        QTest::keyClick(spin, Qt::Key_Up);
+        EXPECT_EQ(spin->value(), r.start + 1);
+        QTest::keyClick(spin, Qt::Key_Down);
+        EXPECT_EQ(spin->value(), r.start);
+    }
+}
+
 TEST_F(Harness, InterlocksOnThePage)
 {
     click("RadioGroupGrund01Item2"); // Multiplizieren
