@@ -155,7 +155,8 @@ bool StatisticsStore::writeTopicWithMerge(int topic)
     if (m_blocked[topic - 1]) {
         m_errors << QStringLiteral("Ein-/Ausgabefehler: Die Statistikdatei „%1“ wird nicht "
                                    "überschrieben, weil sie beim Laden nicht gelesen oder "
-                                   "gesichert werden konnte.")
+                                   "gesichert werden konnte. Die neuen Ergebnisse dieses "
+                                   "Bereichs können daher nicht gespeichert werden.")
                         .arg(path);
         return false;
     }
@@ -199,7 +200,9 @@ bool StatisticsStore::saveAllStatistics()
         return true;
     bool ok = true;
     for (int t = 1; t <= kTopicCount; ++t)
-        if (m_model.topic(t).changed && !saveTopic(t))
+        // A file held back since loading stays unwritable until another pupil is chosen:
+        // it is reported, but waiting for it would keep this pupil for good.
+        if (m_model.topic(t).changed && !saveTopic(t) && !m_blocked[t - 1])
             ok = false;
     reportErrors();
     return ok;

@@ -45,7 +45,9 @@ public:
 
     // With a pupil chosen, saves every topic whose changed flag is set, in the order
     // fractions, units, basic arithmetic, primes, number systems. Returns false (after
-    // reporting) when a file could not be written.
+    // reporting) when a file could not be written but a later try may succeed (a full
+    // disk); a file that could not be read when the pupil was chosen is never written,
+    // which is reported but does not count as such a failure.
     bool saveAllStatistics();
     // Merges the pending counts into today's record and writes the topic's file. The
     // changed flag is cleared only when the file was written.

@@ -283,3 +283,29 @@ TEST_F(FlowFixture, AFailedSaveKeepsThePupilUntilItCanBeWritten)
     EXPECT_EQ(firstLine("Anna", ".qvg"), basicLine(2, 2));
     EXPECT_EQ(state.userName, "Bert");
 }
+
+TEST_F(FlowFixture, AFileThatCouldNotBeReadDoesNotHoldThePupilForever)
+{
+    // Something that is no file sits where Anna's units file belongs: it is never
+    // overwritten, so her units counts cannot be kept. Retrying cannot help, so after
+    // the report the next pupil can still be chosen, and gets nothing of Anna's.
+    ASSERT_TRUE(QDir().mkpath(file("Anna", ".qve")));
+    chooseName(QStringLiteral("Anna"));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    services.stats.markStatsChanged(TopicUnits);
+    services.stats.countTaskGiven(TopicUnits, 1);
+    services.stats.countTaskCorrect(TopicUnits, 1);
+    basicSeries(2, 1);
+
+    messages.messages.clear();
+    chooseName(QStringLiteral("Bert"));
+    EXPECT_EQ(asked, QStringList({"", "Anna"})) << "the name dialog was shown";
+    EXPECT_EQ(state.userName, "Bert");
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_TRUE(messages.messages[0].error);
+    EXPECT_TRUE(messages.messages[0].text.contains(file("Anna", ".qve")));
+    EXPECT_TRUE(QFileInfo(file("Anna", ".qve")).isDir());
+    EXPECT_EQ(firstLine("Anna", ".qvg"), basicLine(2, 1)); // the other topics were saved
+    EXPECT_EQ(firstLine("Bert", ".qve"), "0 0 0 0 0 0 0 0 0 0 0 0 07.12.2026");
+    EXPECT_FALSE(store.topic(TopicUnits).changed);
+}
