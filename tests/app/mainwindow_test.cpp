@@ -127,6 +127,19 @@ TEST_F(MainWindowTest, SelectionPageButtonsSitWhereDesigned)
     EXPECT_EQ(button("BitBtnStatistik01")->text(), "Brüche Teil 1");
 }
 
+TEST_F(MainWindowTest, TopicButtonsTabFromTopToBottom)
+{
+    const char* const order[] = {"BitBtnBruchrechnung", "BitBtnEinheiten", "BitBtnGrundrechnen",
+                                 "BitBtnPrimfaktoren", "BitBtnZahlensysteme"};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+        QWidget* next = button(order[i])->nextInFocusChain();
+        while (next && next->focusPolicy() == Qt::NoFocus)
+            next = next->nextInFocusChain();
+        ASSERT_NE(next, nullptr);
+        EXPECT_EQ(next->objectName(), QString::fromLatin1(order[i + 1])) << order[i];
+    }
+}
+
 TEST_F(MainWindowTest, EveryGuardedButtonAsksForANameFirst)
 {
     for (const char* name : kGuarded) {
