@@ -9,7 +9,23 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace quorvel {
+
+namespace {
+
+#ifdef Q_OS_WIN
+bool isFixedDiskRoot(QChar letter)
+{
+    const wchar_t root[] = {wchar_t(letter.unicode()), L':', L'\\', 0};
+    return GetDriveTypeW(root) == DRIVE_FIXED;
+}
+#endif
+
+} // namespace
 
 void setUpApplication(QApplication& app)
 {
@@ -24,11 +40,26 @@ void setUpApplication(QApplication& app)
         app.installTranslator(qtTexts);
 }
 
+QChar firstFixedDrive(const std::function<bool(QChar letter)>& isFixedDisk)
+{
+    for (char letter = 'A'; letter <= 'Y'; ++letter)
+        if (isFixedDisk(QLatin1Char(letter)))
+            return QLatin1Char(letter);
+    return {};
+}
+
 QString prepareDataDirectory()
 {
+#ifdef Q_OS_WIN
+    const QChar drive = firstFixedDrive(isFixedDiskRoot);
+    if (drive.isNull())
+        return {};
+    const QString base = QString(drive) + QLatin1Char(':');
+#else
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (base.isEmpty())
         return {};
+#endif
     const QString dir = base + QStringLiteral("/Programme/Quorvel V1.5");
     return QDir().mkpath(dir) ? dir + QLatin1Char('/') : QString();
 }
