@@ -66,8 +66,11 @@ protected:
             return m_keepOne && edit && edit->text().size() == 1;
         }
         const QString text = key->text();
-        if (text.isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
-            return false; // cursor keys, Delete, Tab: no characters
+        // Cursor keys, Tab, Return and Delete type no character. On X11 Delete and Escape
+        // carry a control character as their text ("\x7f", "\x1b"); those pass too.
+        if (text.isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab
+            || (text.size() == 1 && (text[0].unicode() < 0x20 || text[0].unicode() == 0x7f)))
+            return false;
         return !(text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9'));
     }
 

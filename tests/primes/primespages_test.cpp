@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -111,6 +112,35 @@ TEST_F(PrimesPagesTest, KeyFiltersLetDigitsAndBackspaceThrough)
         QTest::keyClick(edit(name), Qt::Key_Backspace);
         EXPECT_EQ(edit(name)->text(), "") << name;
     }
+}
+
+TEST_F(PrimesPagesTest, DeleteKeyWorksAlsoWhenItCarriesAControlCharacter)
+{
+    // On X11 the Delete key comes with the text "\x7f"; it types nothing and must pass.
+    auto pressDelete = [](QLineEdit* e) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+        QApplication::sendEvent(e, &press);
+    };
+    for (const char* name : {"edPrimFak01", "edGGT01", "edKGV02"}) {
+        QLineEdit* e = edit(name);
+        e->setText("12345");
+        e->home(false);
+        pressDelete(e);
+        pressDelete(e);
+        EXPECT_EQ(e->text(), "345") << name;
+        // Other typed characters are still dropped.
+        QKeyEvent letter(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        QApplication::sendEvent(e, &letter);
+        EXPECT_EQ(e->text(), "345") << name;
+    }
+    // A range field emptied with Delete is reported at once.
+    QLineEdit* from = edit("edPrimCalc01");
+    from->setText("7");
+    from->selectAll();
+    pressDelete(from);
+    EXPECT_EQ(from->text(), "");
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, "'' ist kein gültiger Integerwert.");
 }
 
 TEST_F(PrimesPagesTest, BackspaceNeverEmptiesARangeField)
