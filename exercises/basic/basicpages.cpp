@@ -1,6 +1,7 @@
 #include "basicpages.h"
 
 #include "answerinput.h"
+#include "gradientfill.h"
 #include "numberpad.h"
 #include "pagekit.h"
 #include "topiccontext.h"
@@ -161,6 +162,9 @@ void installAnswerKeyFilter(QLineEdit* field, QAbstractButton* confirm)
 BasicPages::BasicPages(TopicContext& ctx) : QObject(ctx.page(PageGrundrechenarten)), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("BasicPages"));
+    // Every page of the topic lies on the white-to-silver background of the program.
+    for (int page : {PageGrundrechenarten, PageGrundGleichungen, PageGrundAufgaben, PageGrundLuecken})
+        addGradientBackground(ctx.page(page), Qt::white, QColor(0xC0, 0xC0, 0xC0));
     buildSettingsPage(ctx.page(PageGrundrechenarten));
     buildTaskPage(ctx.page(PageGrundAufgaben));
 
