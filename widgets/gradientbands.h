@@ -1,15 +1,14 @@
 #pragma once
 // Banding arithmetic of the gradient background, free of any window code.
 
+#include "muldiv.h"
+
 #include <cstdint>
 #include <vector>
 
 namespace quorvel {
 
 enum FillDirection { fdTopToBottom, fdBottomToTop, fdLeftToRight, fdRightToLeft };
-
-// a * b / c rounded to the nearest integer, halves away from zero; c == 0 gives -1.
-int mulDiv(int a, int b, int c);
 
 struct BandRgb {
     int r = 0, g = 0, b = 0;

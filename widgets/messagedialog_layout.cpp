@@ -69,18 +69,6 @@ long long floorDiv(long long n, long long d)
 
 } // namespace
 
-int messageMulDiv(int a, int b, int c)
-{
-    if (c == 0)
-        return -1;
-    const long long n = static_cast<long long>(a) * b;
-    const bool negative = (n < 0) != (c < 0);
-    const long long an = std::llabs(n);
-    const long long ac = std::llabs(static_cast<long long>(c));
-    const long long q = (2 * an + ac) / (2 * ac); // halves away from zero
-    return static_cast<int>(negative ? -q : q);
-}
-
 int messageRoundHalfEven(long long n, long long d)
 {
     long long q = floorDiv(n, d);
@@ -181,7 +169,7 @@ ButtonWidthCache& buttonWidthCache()
 
 int startButtonWidth(int charWidth)
 {
-    return messageMulDiv(50, charWidth, 4);
+    return mulDiv(50, charWidth, 4);
 }
 
 MessageLayout messageLayout(const MessageLayoutInput& in)
@@ -189,13 +177,13 @@ MessageLayout messageLayout(const MessageLayoutInput& in)
     MessageLayout out;
     const int dx = in.charWidth;
     const int dy = in.charHeight;
-    out.horizontalMargin = messageMulDiv(8, dx, 4);
-    out.verticalMargin = messageMulDiv(8, dy, 8);
-    out.horizontalSpacing = messageMulDiv(10, dx, 4);
-    out.verticalSpacing = messageMulDiv(10, dy, 8);
+    out.horizontalMargin = mulDiv(8, dx, 4);
+    out.verticalMargin = mulDiv(8, dy, 8);
+    out.horizontalSpacing = mulDiv(10, dx, 4);
+    out.verticalSpacing = mulDiv(10, dy, 8);
     out.buttonWidth = in.buttonWidth;
-    out.buttonHeight = messageMulDiv(14, dy, 8);
-    out.buttonSpacing = messageMulDiv(4, dx, 4);
+    out.buttonHeight = mulDiv(14, dy, 8);
+    out.buttonSpacing = mulDiv(4, dx, 4);
 
     out.textBlockWidth = in.textWidth;
     out.textBlockHeight = in.textHeight;

@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include "muldiv.h"
+
 #include <vector>
 
 namespace quorvel {
@@ -20,9 +22,6 @@ constexpr int kMessageButtonCount = 11;
 constexpr int kMessageKindCount = 5;
 constexpr int kDialogLanguageCount = 5;
 constexpr int kMessageIconSize = 32;
-
-// a * b / c rounded to the nearest integer, halves away from zero; -1 when c is 0.
-int messageMulDiv(int a, int b, int c);
 
 // n / d rounded to the nearest integer, halves to the even neighbour (d > 0).
 int messageRoundHalfEven(long long n, long long d);

@@ -86,7 +86,7 @@ TEST(MessageMulDiv, RoundsToNearestHalvesAwayFromZero)
         {1, 1, 0, -1},   // no division by zero
     };
     for (const Case& c : cases)
-        EXPECT_EQ(messageMulDiv(c.a, c.b, c.c), c.expected) << c.a << "*" << c.b << "/" << c.c;
+        EXPECT_EQ(mulDiv(c.a, c.b, c.c), c.expected) << c.a << "*" << c.b << "/" << c.c;
 }
 
 struct LayoutCase {
