@@ -59,9 +59,4 @@ std::optional<std::int32_t> parseInt32(const QString& text)
     return std::int32_t(value);
 }
 
-QString integerConversionError(const QString& text)
-{
-    return QStringLiteral("'%1' ist kein gültiger Integerwert.").arg(text);
-}
-
 } // namespace quorvel::basic

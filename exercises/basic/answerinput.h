@@ -22,7 +22,4 @@ KeyVerdict answerKeyVerdict(int key, const QString& text);
 // it allowed; nothing else.
 std::optional<std::int32_t> parseInt32(const QString& text);
 
-// "'12a' ist kein gültiger Integerwert."
-QString integerConversionError(const QString& text);
-
 } // namespace quorvel::basic

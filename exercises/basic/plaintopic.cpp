@@ -1,6 +1,7 @@
 #include "plaintopic.h"
 
 #include "answerinput.h"
+#include "conversionerror.h"
 
 namespace quorvel::basic {
 

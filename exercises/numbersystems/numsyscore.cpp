@@ -1,5 +1,7 @@
 #include "numsyscore.h"
 
+#include "conversionerror.h"
+
 #include <bitset>
 #include <limits>
 
@@ -33,12 +35,6 @@ const std::array<SystemInfo, kSystemCount> kSystems = {{
 }};
 
 const SystemInfo& systemInfo(NumeralSystem s) { return kSystems[std::size_t(s)]; }
-
-QString integerError(const QString& text)
-{
-    // Put together by hand: the pupil's text may itself hold "%1".
-    return QLatin1Char('\'') + text + QStringLiteral("' ist kein gültiger Integerwert.");
-}
 
 QString upperAscii(const QString& text)
 {
@@ -266,7 +262,7 @@ CalcOutcome decide(NumeralSystem system, const QString& decimalText, const QStri
         // Negative values have no numeral here, so they are refused like any other
         // text that is no valid (non-negative) whole number.
         if (!value || *value < 0) {
-            o.error = integerError(decimalText);
+            o.error = integerConversionError(decimalText);
             return o;
         }
         if (system == NumeralSystem::Roman) {
@@ -307,7 +303,7 @@ CalcOutcome decide(NumeralSystem system, const QString& decimalText, const QStri
         break;
     case ConvError::NotAnInteger:
     case ConvError::TooLarge:
-        o.error = integerError(r.text);
+        o.error = integerConversionError(r.text);
         break;
     }
     return o;

@@ -18,8 +18,6 @@ inline const QString kRomanBadFormat = QStringLiteral("Fehlerhaftes Format");
 // The base systems' notice has always been spelt this way; pupils and worksheets know it.
 inline const QString kBaseBadFormat = QStringLiteral("Fehlerhaftes Fomat !");
 
-// The conversion error of the general error box: "'12a' ist kein gültiger Integerwert."
-QString integerError(const QString& text);
 
 enum class ConvError {
     None,

@@ -1,5 +1,6 @@
 #include "primespages.h"
 
+#include "conversionerror.h"
 #include "gradientfill.h"
 #include "linelistview.h"
 #include "pagekit.h"
@@ -32,11 +33,6 @@ const QColor kPageBottom(0xC0, 0xC0, 0xC0); // silver
 
 const QString kTooFewInputs = QStringLiteral("Zu wenige Eingaben !");
 const QString kNoNumber = QStringLiteral("Es wurde noch keine Zahl eingegeben");
-
-QString conversionError(const QString& text)
-{
-    return QLatin1Char('\'') + text + QStringLiteral("' ist kein gültiger Integerwert.");
-}
 
 QString kgvTooLarge()
 {
@@ -271,7 +267,7 @@ void PrimesPages::buildPrimeTab(QWidget* tab)
         // pasted letters) is reported at once; the spinner keeps its position.
         connect(e, &QLineEdit::textChanged, this, [this](const QString& text) {
             if (!primes::parseInteger(text.toStdString()))
-                services().messages.showError(conversionError(text));
+                services().messages.showError(integerConversionError(text));
         });
     }
 
@@ -348,7 +344,7 @@ void PrimesPages::BitBtnPrimCalcClick()
     for (int i = 0; i < 2; ++i) {
         const auto v = primes::parseInteger(fields[i]->text().toStdString());
         if (!v) {
-            services().messages.showError(conversionError(fields[i]->text()));
+            services().messages.showError(integerConversionError(fields[i]->text()));
             return;
         }
         ends[i] = std::uint32_t(std::min<std::int64_t>(std::llabs(*v), primes::kLargestResult));
@@ -384,7 +380,7 @@ void PrimesPages::BitBtnPrimFakClick()
         for (const std::string& line : primes::PrimfaktorZeilen(n))
             m_factorList->addItem(QString::fromStdString(line));
     } else {
-        services().messages.showError(conversionError(text));
+        services().messages.showError(integerConversionError(text));
     }
     m_factorEdit->setFocus();
 }
@@ -437,7 +433,7 @@ void PrimesPages::calculateGgTKgV(bool ggt)
     for (int i = 0; i < filled; ++i) {
         const auto v = primes::parseInteger(fields[i]->text().toStdString());
         if (!v) {
-            services().messages.showError(conversionError(fields[i]->text()));
+            services().messages.showError(integerConversionError(fields[i]->text()));
             return;
         }
         values.push_back(*v);

@@ -111,11 +111,6 @@ bool parseNumber(const QString& text, long double& value)
     return true;
 }
 
-QString floatConversionError(const QString& text)
-{
-    return QStringLiteral("'%1' ist kein gültiger Gleitkommawert.").arg(text);
-}
-
 long double roundToWritten(long double value)
 {
     long double back = 0;

@@ -15,9 +15,6 @@ QString formatNumber(long double value);
 // range of long double.
 bool parseNumber(const QString& text, long double& value);
 
-// The conversion error shown for a text parseNumber refuses.
-QString floatConversionError(const QString& text);
-
 // The value as its written form shows it: formatNumber, then read back.
 long double roundToWritten(long double value);
 

@@ -1,4 +1,6 @@
 #include "unittasks.h"
+
+#include "conversionerror.h"
 #include "unitnumber.h"
 
 #include <algorithm>

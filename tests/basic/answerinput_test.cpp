@@ -1,8 +1,10 @@
 // The answer field's key filter and the conversion of its text to a whole number.
 #include "answerinput.h"
+#include "conversionerror.h"
 
 #include <gtest/gtest.h>
 
+using namespace quorvel;
 using namespace quorvel::basic;
 
 TEST(AnswerKeys, DigitsMinusAndBackspacePassEverythingElseIsDropped)

@@ -1,6 +1,7 @@
 // The four conversions and the "&Umrechnen" step without a window: Roman numerals with
 // their digit tables and forbidden sequences, bases 2, 3, 8 and 16, and every notice.
 #include "numsyscore.h"
+#include "conversionerror.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <set>
 #include <string>
 
+using namespace quorvel;
 using namespace quorvel::numsys;
 
 namespace {
@@ -409,8 +411,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(IntegerError, NamesTheTextWithAFullStop)
 {
-    EXPECT_EQ(integerError(QStringLiteral("12a")), QStringLiteral("'12a' ist kein gültiger Integerwert."));
-    EXPECT_EQ(integerError(QStringLiteral("%1")), QStringLiteral("'%1' ist kein gültiger Integerwert."));
+    EXPECT_EQ(integerConversionError(QStringLiteral("12a")), QStringLiteral("'12a' ist kein gültiger Integerwert."));
+    EXPECT_EQ(integerConversionError(QStringLiteral("%1")), QStringLiteral("'%1' ist kein gültiger Integerwert."));
 }
 
 // ---------------------------------------------------------------- "&Umrechnen"

@@ -2,9 +2,11 @@
 // significant digits and the decimal comma, scientific below 0.0001 or beyond 15
 // integer digits; read back in the same convention.
 #include "unitnumber.h"
+#include "conversionerror.h"
 
 #include <gtest/gtest.h>
 
+using namespace quorvel;
 using namespace quorvel::units;
 
 namespace {
