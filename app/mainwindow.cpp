@@ -225,7 +225,7 @@ void TFormHaupt::buildTopBar(QWidget* central)
 void TFormHaupt::buildSelectionPage(QWidget* page)
 {
     page->setAutoFillBackground(true);
-    addGradientBackground(page, Qt::white, QColor(0xC0, 0xC0, 0xC0), fdTopToBottom, 255)
+    addPageBackground(page)
         ->setObjectName(QStringLiteral("GradientFillHaupt01"));
     heading(page, QStringLiteral("Aufgaben"), 72, 222);
     heading(page, QStringLiteral("Statistik"), 282, 710);

@@ -19,7 +19,7 @@ QWidget* createScratchPad(QWidget* parent)
     bar->setObjectName(QStringLiteral("PanelHaupt01"));
     bar->setFixedSize(250, 35);
     stack->addWidget(bar);
-    addGradientBackground(bar, Qt::white, QColor(0xC0, 0xC0, 0xC0), fdLeftToRight, 255)
+    addPageBackground(bar, fdLeftToRight)
         ->setObjectName(QStringLiteral("GradientFillNotiz"));
     auto* title = new QLabel(QStringLiteral("Notizblatt"), bar);
     title->setObjectName(QStringLiteral("LabelNotiz01"));

@@ -51,4 +51,11 @@ TGradientFill* addGradientBackground(QWidget* page, QColor begin, QColor end,
                                      FillDirection dir = fdTopToBottom,
                                      int numberOfColors = 255);
 
+// The program's usual background: white to silver (#C0C0C0) in 255 steps.
+inline const QColor kBackgroundSilver{0xC0, 0xC0, 0xC0};
+inline TGradientFill* addPageBackground(QWidget* page, FillDirection dir = fdTopToBottom)
+{
+    return addGradientBackground(page, Qt::white, kBackgroundSilver, dir);
+}
+
 } // namespace quorvel

@@ -164,7 +164,7 @@ BasicPages::BasicPages(TopicContext& ctx) : QObject(ctx.page(PageGrundrechenarte
     setObjectName(QStringLiteral("BasicPages"));
     // Every page of the topic lies on the white-to-silver background of the program.
     for (int page : {PageGrundrechenarten, PageGrundGleichungen, PageGrundAufgaben, PageGrundLuecken})
-        addGradientBackground(ctx.page(page), Qt::white, QColor(0xC0, 0xC0, 0xC0));
+        addPageBackground(ctx.page(page));
     buildSettingsPage(ctx.page(PageGrundrechenarten));
     buildTaskPage(ctx.page(PageGrundAufgaben));
 

@@ -55,7 +55,7 @@ QFont boldFont(int points)
 // White at the top to silver at the bottom, as on the selection page.
 void paintBackground(QWidget* page)
 {
-    addGradientBackground(page, QColor(0xFF, 0xFF, 0xFF), QColor(0xC0, 0xC0, 0xC0));
+    addPageBackground(page);
 }
 
 // The calculator: binds the two fields and the buttons to numsys::convertFields.

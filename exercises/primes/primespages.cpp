@@ -28,9 +28,6 @@ namespace quorvel {
 
 namespace {
 
-const QColor kPageTop(0xFF, 0xFF, 0xFF);    // white
-const QColor kPageBottom(0xC0, 0xC0, 0xC0); // silver
-
 const QString kTooFewInputs = QStringLiteral("Zu wenige Eingaben !");
 const QString kNoNumber = QStringLiteral("Es wurde noch keine Zahl eingegeben");
 
@@ -175,7 +172,7 @@ private:
 void PrimesPages::buildStartPage()
 {
     QWidget* start = m_ctx.page(PagePrimfaktoren);
-    addGradientBackground(start, kPageTop, kPageBottom);
+    addPageBackground(start);
     QLabel* title = makeLabel(start, QStringLiteral("LabelPrimFak01"),
                               QStringLiteral("Primfaktoren"), 20, 12);
     QFont tf(QStringLiteral("Comic Sans MS"), 16);
@@ -210,7 +207,7 @@ void PrimesPages::buildStartPage()
 void PrimesPages::buildCalculatorPage()
 {
     QWidget* page = m_ctx.page(PagePrimfaktorenBerechnung);
-    addGradientBackground(page, kPageTop, kPageBottom);
+    addPageBackground(page);
     m_tabs = new QTabWidget(page);
     m_tabs->setObjectName(QStringLiteral("PageControlPrim01"));
     m_tabs->setGeometry(4, 6, 531, 422);

@@ -128,7 +128,7 @@ TUmrechnungshilfe::TUmrechnungshilfe(QWidget* parent) : QWidget(parent, Qt::Wind
     setWindowModality(Qt::NonModal);
     setFixedSize(kWidth, kHeight);
 
-    TGradientFill* fill = addGradientBackground(this, Qt::white, QColor(192, 192, 192));
+    TGradientFill* fill = addPageBackground(this);
     fill->setObjectName(QStringLiteral("GradientFill1"));
 
     m_pages = new QTabWidget(this);

@@ -26,8 +26,6 @@ namespace quorvel {
 
 namespace {
 
-const QColor kSilver(192, 192, 192);
-
 // Settings page: the family rows inside the group box.
 constexpr int kRowTop = 50;
 constexpr int kRowStep = 28;
@@ -109,7 +107,7 @@ UnitsPages::~UnitsPages() = default;
 void UnitsPages::buildSettingsPage()
 {
     QWidget* page = m_ctx.page(PageEinheiten);
-    addGradientBackground(page, Qt::white, kSilver);
+    addPageBackground(page);
 
     QLabel* title = makeLabel(page, QStringLiteral("LabelEinheiten01"),
                               QStringLiteral("Aufgabenstellung:     Einheiten"), 20, 14);
@@ -200,7 +198,7 @@ void UnitsPages::buildTaskPage()
     auto* fill = new QVBoxLayout(page); // the panel covers the whole page
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(panel);
-    addGradientBackground(panel, Qt::white, kSilver);
+    addPageBackground(panel);
 
     m_instruction = makeLabel(panel, QStringLiteral("lblEinheiten01"), QString(), 20, 24);
     m_instruction->setGeometry(20, 24, 499, 30);
