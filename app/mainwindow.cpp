@@ -72,17 +72,6 @@ constexpr StatsButton kStatsButtons[] = {
     {"BitBtnStatistik08", "Zahlensysteme", 282, 224, 5, 0},
 };
 
-QLabel* heading(QWidget* parent, const QString& text, int left, int right)
-{
-    auto* l = new QLabel(text, parent);
-    QFont f(QStringLiteral("Comic Sans MS"), 16);
-    f.setBold(true);
-    l->setFont(f);
-    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    l->setGeometry(left, 16, right - left, 34);
-    return l;
-}
-
 } // namespace
 
 bool askNameWithDialog(QWidget* parent, const QString& current, QString* name)
@@ -227,8 +216,8 @@ void TFormHaupt::buildSelectionPage(QWidget* page)
     page->setAutoFillBackground(true);
     addPageBackground(page)
         ->setObjectName(QStringLiteral("GradientFillHaupt01"));
-    heading(page, QStringLiteral("Aufgaben"), 72, 222);
-    heading(page, QStringLiteral("Statistik"), 282, 710);
+    makeHeading(page, QStringLiteral("LabelAufgaben"), QStringLiteral("Aufgaben"), 72, 222);
+    makeHeading(page, QStringLiteral("LabelStatistik"), QStringLiteral("Statistik"), 282, 710);
     auto* sep = new QFrame(page);
     sep->setFrameShape(QFrame::VLine);
     sep->setFrameShadow(QFrame::Sunken);

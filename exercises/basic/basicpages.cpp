@@ -63,18 +63,6 @@ QFont taskFont()
     return f;
 }
 
-QLabel* heading(QWidget* page, const QString& name, const QString& text)
-{
-    auto* l = new QLabel(text, page);
-    l->setObjectName(name);
-    QFont f(QStringLiteral("Comic Sans MS"), 16);
-    f.setBold(true);
-    l->setFont(f);
-    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    l->setGeometry(0, 16, 539, 34);
-    return l;
-}
-
 QButtonGroup* radioGroup(QWidget* page, const QString& name, const QString& caption,
                          const char* const* items, int count, const QRect& box)
 {
@@ -203,7 +191,7 @@ void BasicPages::setTaskTypeStart(int aufgabentyp, TaskTypeStart start)
 
 void BasicPages::buildSettingsPage(QWidget* page)
 {
-    heading(page, QStringLiteral("LabelGrund01"), QStringLiteral("Grundrechenarten"));
+    makeHeading(page, QStringLiteral("LabelGrund01"), QStringLiteral("Grundrechenarten"), 0, 539);
 
     m_rechenart = radioGroup(page, QStringLiteral("RadioGroupGrund01"), QStringLiteral("Rechenart"),
                              kRechenartItems, 5, QRect(20, 64, 170, 148));
@@ -262,7 +250,7 @@ void BasicPages::buildSettingsPage(QWidget* page)
 
 void BasicPages::buildTaskPage(QWidget* page)
 {
-    heading(page, QStringLiteral("LabelGrundAufg01"), QStringLiteral("Grundrechenarten"));
+    makeHeading(page, QStringLiteral("LabelGrundAufg01"), QStringLiteral("Grundrechenarten"), 0, 539);
 
     auto* panel = new QFrame(page);
     panel->setObjectName(QStringLiteral("PanelGrund02"));

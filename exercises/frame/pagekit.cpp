@@ -27,6 +27,23 @@ QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& tex
     return l;
 }
 
+QFont headingFont()
+{
+    QFont f(QStringLiteral("Comic Sans MS"), 16);
+    f.setBold(true);
+    return f;
+}
+
+QLabel* makeHeading(QWidget* parent, const QString& objectName, const QString& text, int left,
+                    int right)
+{
+    QLabel* l = makeLabel(parent, objectName, text, left, 16);
+    l->setFont(headingFont());
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    l->setGeometry(left, 16, right - left, 34);
+    return l;
+}
+
 QString longHint(const QString& hint)
 {
     const int bar = hint.indexOf(QLatin1Char('|'));

@@ -3,6 +3,7 @@
 
 #include <QString>
 
+class QFont;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -22,6 +23,13 @@ QPushButton* makeButton(QWidget* parent, const QString& objectName, const QStrin
 // A label at a fixed place.
 QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& text, int x,
                   int y);
+
+// The page headings: "Comic Sans MS" 16 pt bold.
+QFont headingFont();
+
+// A heading centred over x = left .. right at the top of a page.
+QLabel* makeHeading(QWidget* parent, const QString& objectName, const QString& text, int left,
+                    int right);
 
 // The hint text in "short|long" form: the tool-tip shows the short part, the status
 // bar the long one.

@@ -36,14 +36,6 @@ constexpr int kFieldX = 40;
 constexpr int kFieldW = 459;
 constexpr int kFieldH = 30;
 
-QFont headingFont()
-{
-    QFont f(QStringLiteral("Comic Sans MS"));
-    f.setPointSize(16);
-    f.setBold(true);
-    return f;
-}
-
 QFont boldFont(int points)
 {
     QFont f(QStringLiteral("MS Sans Serif"));

@@ -175,9 +175,7 @@ void PrimesPages::buildStartPage()
     addPageBackground(start);
     QLabel* title = makeLabel(start, QStringLiteral("LabelPrimFak01"),
                               QStringLiteral("Primfaktoren"), 20, 12);
-    QFont tf(QStringLiteral("Comic Sans MS"), 16);
-    tf.setBold(true);
-    title->setFont(tf);
+    title->setFont(headingFont());
     title->adjustSize();
 
     // Left half: the calculators. The right half stays free for the exercise settings.
