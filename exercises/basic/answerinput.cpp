@@ -1,5 +1,7 @@
 #include "answerinput.h"
 
+#include "decimalint.h"
+
 #include <Qt>
 
 namespace quorvel::basic {
@@ -34,29 +36,7 @@ KeyVerdict answerKeyVerdict(int key, const QString& text)
 
 std::optional<std::int32_t> parseInt32(const QString& text)
 {
-    const QString t = text.trimmed();
-    int i = 0;
-    bool negative = false;
-    if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+'))) {
-        negative = t[i] == QLatin1Char('-');
-        ++i;
-    }
-    if (i >= t.size())
-        return std::nullopt;
-    std::int64_t value = 0;
-    for (; i < t.size(); ++i) {
-        const QChar c = t[i];
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-        value = value * 10 + (c.unicode() - '0');
-        if (value > std::int64_t(INT32_MAX) + 1)
-            return std::nullopt;
-    }
-    if (negative)
-        value = -value;
-    if (value > INT32_MAX || value < INT32_MIN)
-        return std::nullopt;
-    return std::int32_t(value);
+    return parseDecimalInt32(text.trimmed().toStdString()); // blanks around are allowed
 }
 
 } // namespace quorvel::basic

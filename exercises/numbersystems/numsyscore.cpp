@@ -1,6 +1,7 @@
 #include "numsyscore.h"
 
 #include "conversionerror.h"
+#include "decimalint.h"
 
 #include <bitset>
 #include <limits>
@@ -202,31 +203,10 @@ ValueResult SystemZuDezimal(const QString& text, int base)
 
 std::optional<qint32> readInteger(const QString& text)
 {
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && text[i] == QLatin1Char(' '))
+    qsizetype i = 0; // leading blanks are allowed, trailing ones are not
+    while (i < text.size() && text[i] == QLatin1Char(' '))
         ++i;
-    bool negative = false;
-    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
-        negative = text[i] == QLatin1Char('-');
-        ++i;
-    }
-    if (i == n)
-        return std::nullopt;
-    qint64 v = 0;
-    for (; i < n; ++i) {
-        const QChar c = text[i];
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-        v = v * 10 + (c.unicode() - '0');
-        if (v > kMaxInt + 1)
-            return std::nullopt;
-    }
-    if (negative)
-        v = -v;
-    if (v > kMaxInt)
-        return std::nullopt;
-    return qint32(v);
+    return parseDecimalInt32(text.mid(i).toStdString());
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #include "primecore.h"
 
+#include "decimalint.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -142,28 +144,7 @@ std::uint64_t KgVBerechnen(const std::vector<std::uint64_t>& v)
 
 std::optional<std::int32_t> parseInteger(const std::string& text)
 {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    if (i == text.size())
-        return std::nullopt;
-    std::int64_t value = 0;
-    for (; i < text.size(); ++i) {
-        const char ch = text[i];
-        if (ch < '0' || ch > '9')
-            return std::nullopt;
-        value = value * 10 + (ch - '0');
-        if (value > 2147483648LL)
-            return std::nullopt;
-    }
-    if (negative)
-        value = -value;
-    if (value > 2147483647LL || value < -2147483648LL)
-        return std::nullopt;
-    return std::int32_t(value);
+    return parseDecimalInt32(text);
 }
 
 std::vector<std::uint64_t> prepareGgTKgVInputs(const std::vector<std::int32_t>& values)
