@@ -92,12 +92,6 @@ std::optional<int> dialogLanguageIndex(std::string_view languageUtf8)
     return std::nullopt;
 }
 
-std::string_view dialogLanguageName(int index)
-{
-    return index >= 0 && index < kDialogLanguageCount ? kLanguages[std::size_t(index)]
-                                                      : std::string_view();
-}
-
 std::string_view messageKindTitle(MessageKind kind, std::optional<int> language)
 {
     const int k = int(kind);

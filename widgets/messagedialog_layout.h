@@ -31,7 +31,6 @@ int messageRoundHalfEven(long long n, long long d);
 // Index 0..4 of "deutsch", "english", "dutch", "spanish", "french"; the name is
 // compared without regard to letter case. Empty when it matches none.
 std::optional<int> dialogLanguageIndex(std::string_view languageUtf8);
-std::string_view dialogLanguageName(int index);
 
 // Title of a kind in a language (UTF-8). Empty for an unknown language and for Custom
 // (whose title is the application's, supplied by the window code).

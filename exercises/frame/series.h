@@ -69,7 +69,6 @@ public:
     quint16 taskCount() const { return m_taskCount; }
     quint16 taskNumber() const { return m_taskNumber; }
     int wrongAttempts() const { return m_wrongAttempts; }
-    int currentType() const { return m_currentType; }
 
 private:
     void start(int taskCount);

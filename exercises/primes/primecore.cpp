@@ -31,16 +31,6 @@ std::uint64_t roundedRoot(std::uint64_t n)
 
 } // namespace
 
-int decimalDigits(std::uint64_t n)
-{
-    int d = 1;
-    while (n >= 10) {
-        n /= 10;
-        ++d;
-    }
-    return d;
-}
-
 bool IstPrimzahl(std::uint64_t n)
 {
     if (n < 2)

@@ -48,6 +48,5 @@ std::vector<std::uint64_t> prepareGgTKgVInputs(const std::vector<std::int32_t>& 
 inline constexpr std::size_t kEntryBlanks = 2;
 inline constexpr std::size_t entryWidth(int digits) { return std::size_t(digits) + kEntryBlanks; }
 inline constexpr std::size_t entriesPerLine(int digits) { return kLineWidth / entryWidth(digits); }
-int decimalDigits(std::uint64_t n);
 
 } // namespace quorvel::primes
