@@ -237,8 +237,9 @@ TEST(DrawTask, MixedAsAboveTakesEachFamilysBox)
         EXPECT_EQ(t.target(), QString::fromUtf8(targets[t.category - 1]));
         EXPECT_NE(t.sourceIndex, t.targetIndex);
         EXPECT_FALSE(isExcludedPair(t.category, t.sourceIndex, t.targetIndex));
-        if (t.category == Zeitmasse) // times in "Gemischt": general range, times 6
+        if (t.category == Zeitmasse) { // times in "Gemischt": general range, times 6
             EXPECT_TRUE(isWhole(t.quantity / 6.0L));
+        }
     }
     EXPECT_EQ(families.size(), 6u);
 }

@@ -106,10 +106,12 @@ TEST(UnitNumberRead, Table)
         long double v = -12345;
         const bool ok = parseNumber(QString::fromUtf8(c.text), v);
         EXPECT_EQ(ok, c.ok) << "text '" << c.text << "'";
-        if (c.ok && ok)
+        if (c.ok && ok) {
             EXPECT_EQ(v, c.value) << "text '" << c.text << "'";
-        if (!c.ok)
+        }
+        if (!c.ok) {
             EXPECT_EQ(v, -12345) << "a refused text leaves the value alone: '" << c.text << "'";
+        }
     }
 }
 
