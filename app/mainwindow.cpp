@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTimer>
 #include <QStatusTipEvent>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -141,6 +142,16 @@ TFormHaupt::TFormHaupt(Services services, StatisticsStore& store, NameAsker askN
     m_ctx.reset(new TopicContext{m_services, nullptr, nullptr, this, {}, {}});
     m_ctx->setStatusText = [this](const QString& t) { m_panel0->setText(t); };
     m_ctx->backToSelection = [this] { backToSelection(); };
+    // Without sound a right answer would leave no sign: "Richtig!" stands in the status bar
+    // for two seconds (a screen reader hears the label's text change).
+    m_ctx->announceRight = [this] {
+        static const QString right = QStringLiteral("Richtig!");
+        m_panel1->setText(right);
+        QTimer::singleShot(2000, m_panel1, [label = m_panel1] {
+            if (label->text() == right)
+                label->clear();
+        });
+    };
 
     buildSelectionPage(m_notebook01->widget(PageAuswahl));
     buildExerciseArea(m_notebook01->widget(PageAufgaben));

@@ -7,6 +7,15 @@ QString seriesStatusText(int taskNumber, int taskCount)
     return QStringLiteral("Aufgabe %1 von %2").arg(taskNumber).arg(taskCount);
 }
 
+QString SeriesTopic::wrongMessage(int wrongAttempts, bool finished) const
+{
+    Q_UNUSED(wrongAttempts);
+    const SeriesTexts t = texts();
+    if (finished && t.attempts > 1)
+        return t.wrongAnswer + t.rightResultPrefix + expectedAnswerText();
+    return t.wrongAnswer;
+}
+
 ExerciseSeries::ExerciseSeries(Services& services, SeriesTopic& topic, SeriesView view,
                                int taskPage, int returnPage, bool usesNumberPad)
     : m_s(services), m_topic(topic), m_view(std::move(view)), m_taskPage(taskPage),
@@ -54,6 +63,9 @@ void ExerciseSeries::nextTask()
         m_view.clearAnswer();
     if (m_view.setStatusText)
         m_view.setStatusText(seriesStatusText(m_taskNumber, m_taskCount));
+    // Every new task takes the typing back, also after a skip clicked with the mouse.
+    if (m_view.focusAnswer)
+        m_view.focusAnswer();
 }
 
 void ExerciseSeries::confirm(const QString& answerText)
@@ -72,21 +84,28 @@ void ExerciseSeries::confirm(const QString& answerText)
         m_s.messages.showError(check.error);
         return;
     }
+    if (check.state == AnswerState::Notice) {
+        m_s.messages.showMessage(check.error);
+        return;
+    }
     if (check.state == AnswerState::Wrong) {
         ++m_wrongAttempts;
         m_s.sound.fehlerMusik(m_s.state.soundOn);
         const bool finished = m_wrongAttempts >= texts.attempts;
-        QString addition;
-        if (finished && texts.attempts > 1)
-            addition = texts.rightResultPrefix + m_topic.expectedAnswerText();
-        m_s.messages.showMessage(texts.wrongAnswer + addition, texts.wrongKind);
-        if (m_view.clearAnswer)
+        m_topic.onWrongAnswer(m_wrongAttempts, finished);
+        m_s.messages.showMessage(m_topic.wrongMessage(m_wrongAttempts, finished),
+                                 texts.wrongKind);
+        if (texts.clearAfterWrong && m_view.clearAnswer)
             m_view.clearAnswer();
         if (!finished)
             return;
-    } else if (m_wrongAttempts == 0) {
-        m_s.stats.countTaskCorrect(m_topic.statTopic(), m_currentType);
-        m_s.sound.richtigMusik(m_s.state.soundOn);
+    } else {
+        if (m_wrongAttempts == 0)
+            m_s.stats.countTaskCorrect(m_topic.statTopic(), m_currentType);
+        if (m_wrongAttempts == 0 || texts.rightJingleAfterWrong)
+            m_s.sound.richtigMusik(m_s.state.soundOn);
+        if (m_view.announceRight)
+            m_view.announceRight();
     }
     if (m_taskNumber >= m_taskCount)
         finish(false);

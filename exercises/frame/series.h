@@ -10,11 +10,14 @@
 
 namespace quorvel {
 
-enum class AnswerState { Right, Wrong, Invalid };
+// Right and Wrong use up a try; Invalid (a text that is no number: the conversion error in
+// the error box) and Notice (an answer that cannot be judged yet, such as too few fields
+// filled or no choice made: a notice) cost nothing and leave the task as it is.
+enum class AnswerState { Right, Wrong, Invalid, Notice };
 
 struct AnswerCheck {
     AnswerState state = AnswerState::Wrong;
-    QString error; // for Invalid: the conversion error shown by the error handler
+    QString error; // Invalid: the conversion error; Notice: the notice text
 };
 
 // The texts and rules in which topics differ.
@@ -24,6 +27,10 @@ struct SeriesTexts {
     QString rightResultPrefix = QStringLiteral("Das richtige Ergebnis lautet: ");
     MessageKind wrongKind = MessageKind::Information;
     int attempts = 2; // tries per task
+    // A right answer at a later try still plays the right jingle (it never counts as correct).
+    bool rightJingleAfterWrong = false;
+    // Empty the answer after a wrong try; otherwise the pupil's text stays for a second look.
+    bool clearAfterWrong = true;
 };
 
 class SeriesTopic {
@@ -41,6 +48,17 @@ public:
     // The right answer as the notice after the second wrong try shows it.
     virtual QString expectedAnswerText() const = 0;
     virtual SeriesTexts texts() const { return {}; }
+    // The message after a wrong try. `wrongAttempts` includes this one; `finished` is true
+    // when no try is left. By default the wrong-answer text, after the last try followed by
+    // the right result.
+    virtual QString wrongMessage(int wrongAttempts, bool finished) const;
+    // Called after a wrong try's jingle and before its message: a topic with several
+    // answer fields marks them here (red the first time, corrected the last time).
+    virtual void onWrongAnswer(int wrongAttempts, bool finished)
+    {
+        Q_UNUSED(wrongAttempts);
+        Q_UNUSED(finished);
+    }
 };
 
 // What the frame asks of the window: the status bar, the page stack and the number pad,
@@ -51,6 +69,8 @@ struct SeriesView {
     std::function<void(bool)> setNumberPadEnabled;
     std::function<void()> clearAnswer;
     std::function<void()> focusAnswer;
+    // A short visible (and spoken) sign of a right answer, for pupils who hear no jingle.
+    std::function<void()> announceRight;
 };
 
 class ExerciseSeries {

@@ -23,6 +23,7 @@ SeriesView TopicContext::seriesView(QLineEdit* answer) const
     };
     v.clearAnswer = [answer] { if (answer) answer->clear(); };
     v.focusAnswer = [answer] { if (answer) answer->setFocus(); };
+    v.announceRight = announceRight;
     return v;
 }
 

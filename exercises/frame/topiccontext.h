@@ -42,6 +42,7 @@ struct TopicContext {
     QWidget* mainWindow = nullptr;
     std::function<void(const QString&)> setStatusText; // status bar panel 0
     std::function<void()> backToSelection;             // the Back buttons of the start pages
+    std::function<void()> announceRight;               // "Richtig!" in the status bar
 
     QWidget* page(int index) const;
     void showPage(int index) const;
