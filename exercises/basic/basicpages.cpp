@@ -1,9 +1,11 @@
 #include "basicpages.h"
 
 #include "answerinput.h"
+#include "gappage.h"
 #include "gradientfill.h"
 #include "numberpad.h"
 #include "pagekit.h"
+#include "puzzlepage.h"
 #include "topiccontext.h"
 
 #include <QButtonGroup>
@@ -163,16 +165,10 @@ BasicPages::BasicPages(TopicContext& ctx) : QObject(ctx.page(PageGrundrechenarte
                                                 PageGrundAufgaben, PageGrundrechenarten, true);
 
     m_starts[ItemAufgaben] = [this] { startPlainSeries(); };
-    m_starts[ItemLueckenaufgaben] = [this] {
-        m_ctx.services.messages.showMessage(
-            QStringLiteral("Die Lückenaufgaben kommen mit einer späteren Version.\r"
-                           "Bitte wählen Sie vorerst den Aufgabentyp „Aufgaben“."));
-    };
-    m_starts[ItemGleichungen] = [this] {
-        m_ctx.services.messages.showMessage(
-            QStringLiteral("Die Gleichungen kommen mit einer späteren Version.\r"
-                           "Bitte wählen Sie vorerst den Aufgabentyp „Aufgaben“."));
-    };
+    m_gaps = new GapPage(ctx, m_shared, [this] { return pageSettings(); });
+    m_puzzle = new PuzzlePage(ctx, m_shared, [this] { return pageSettings(); });
+    m_starts[ItemLueckenaufgaben] = [this] { m_gaps->start(m_count->value()); };
+    m_starts[ItemGleichungen] = [this] { m_puzzle->start(m_count->value()); };
 
     if (ctx.numberPad)
         ctx.numberPad->registerTarget(PageGrundAufgaben,

@@ -22,6 +22,8 @@ class QWidget;
 namespace quorvel {
 
 struct TopicContext;
+class GapPage;
+class PuzzlePage;
 
 // The character filter of the answer fields (digits, "-", Backspace); Enter presses
 // `confirm`. Shared by every answer field of the basic-arithmetic task pages.
@@ -34,13 +36,15 @@ public:
     ~BasicPages() override;
 
     // What "&Start" does for each "Aufgabentyp" item (0 Aufgaben, 1 Lückenaufgaben,
-    // 2 Gleichungen). Items 1 and 2 say for now that they come later.
+    // 2 Gleichungen).
     using TaskTypeStart = std::function<void()>;
     void setTaskTypeStart(int aufgabentyp, TaskTypeStart start);
 
     basic::BasicShared& shared() { return m_shared; }
     ExerciseSeries& plainSeries() { return *m_series; }
     basic::PlainTaskTopic& plainTopic() { return *m_topic; }
+    GapPage& gapPage() { return *m_gaps; }
+    PuzzlePage& puzzlePage() { return *m_puzzle; }
 
     // The controls of the settings page read as the task series and the interlocks see them.
     basic::GrundPageSettings pageSettings() const;
@@ -66,6 +70,8 @@ private:
     std::unique_ptr<basic::PlainTaskTopic> m_topic;
     std::unique_ptr<ExerciseSeries> m_series;
     std::array<TaskTypeStart, 3> m_starts;
+    GapPage* m_gaps = nullptr;       // page 'GrundLuecken', owned by its page
+    PuzzlePage* m_puzzle = nullptr;  // page 'GrundGleichungen', owned by its page
 
     // Settings page.
     QButtonGroup* m_rechenart = nullptr;  // RadioGroupGrund01

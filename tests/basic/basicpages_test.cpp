@@ -419,18 +419,23 @@ TEST_F(Harness, LowerBoundAboveUpperBoundIsRefusedAtStart)
     EXPECT_TRUE(ts.random.asked.empty());
 }
 
-TEST_F(Harness, GapTasksAndEquationsSayTheyComeLater)
+TEST_F(Harness, GapTasksAndEquationsStartOnTheirOwnPages)
 {
     click("RadioGroupGrund02Item1");
     start();
+    EXPECT_EQ(pages->currentIndex(), PageGrundLuecken);
+    EXPECT_TRUE(pad->padEnabled());
+    click("btnGrundLueckenAufgAbbruch");
     click("RadioGroupGrund02Item2");
     start();
-    ASSERT_EQ(ts.log.events.size(), 2);
-    EXPECT_TRUE(ts.log.events[0].startsWith("message Die Lückenaufgaben kommen"));
-    EXPECT_TRUE(ts.log.events[1].startsWith("message Die Gleichungen kommen"));
+    EXPECT_EQ(pages->currentIndex(), PageGrundGleichungen);
+    EXPECT_FALSE(pad->padEnabled());
+    EXPECT_EQ(ts.log.events.filter("given"), QStringList({"given 3 5", "given 3 9"}));
+    EXPECT_TRUE(ts.log.events.filter("message").isEmpty());
+    click("GrundGleichAbbruch");
     EXPECT_EQ(pages->currentIndex(), PageGrundrechenarten);
 
-    // The seam: a later task type plugs in its own start.
+    // The seam: a task type can be given another start.
     int started = 0;
     basic->setTaskTypeStart(2, [&] { ++started; });
     start();

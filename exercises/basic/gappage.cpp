@@ -1,0 +1,116 @@
+#include "gappage.h"
+
+#include "basicpages.h"
+#include "numberpad.h"
+#include "pagekit.h"
+#include "topiccontext.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace quorvel {
+
+using namespace basic;
+
+namespace {
+
+constexpr int kRowY = 136;
+constexpr int kRowHeight = 28;
+constexpr int kAnswerWidth = 112;
+
+// The face of the plain task page: fixed pitch, 8 pixels a character, so a text of n
+// characters starting at 240 - 8n ends right before the gap.
+QFont gapFont()
+{
+    QFont f(QStringLiteral("Courier"), 10);
+    f.setStyleHint(QFont::TypeWriter);
+    f.setBold(true);
+    return f;
+}
+
+} // namespace
+
+GapPage::GapPage(TopicContext& ctx, BasicShared& shared, GapTaskTopic::SettingsReader readSettings)
+    : QObject(ctx.page(PageGrundLuecken)), m_ctx(ctx)
+{
+    setObjectName(QStringLiteral("GapPage"));
+    build(ctx.page(PageGrundLuecken));
+    m_topic = std::make_unique<GapTaskTopic>(ctx.services.random, shared, std::move(readSettings),
+                                             [this](const GapTask& t) { showTask(t); });
+    m_series = std::make_unique<ExerciseSeries>(ctx.services, *m_topic, ctx.seriesView(m_answer),
+                                                PageGrundLuecken, PageGrundrechenarten, true);
+    if (ctx.numberPad)
+        ctx.numberPad->registerTarget(PageGrundLuecken,
+                                      {m_answer, [this] { btnGrundLueckenAufgOKClick(); },
+                                       [this] { btnGrundLueckenAufgUeberspringenClick(); },
+                                       [this] { btnGrundLueckenAufgAbbruchClick(); }});
+}
+
+GapPage::~GapPage() = default;
+
+void GapPage::build(QWidget* page)
+{
+    makeHeading(page, QStringLiteral("LabelGrundLuecken01"), QStringLiteral("Lückenaufgaben"), 0,
+                539);
+
+    auto* panel = new QFrame(page);
+    panel->setObjectName(QStringLiteral("PanelGrund03"));
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    panel->setGeometry(20, 100, 499, 100);
+
+    // The labels show the task itself, so a screen reader reads their text.
+    m_left = new QLabel(page);
+    m_left->setObjectName(QStringLiteral("lblLuecken01"));
+    m_left->setFont(gapFont());
+    m_left->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_left->setGeometry(taskTextLeft(QString()), kRowY, 0, kRowHeight);
+
+    m_answer = new QLineEdit(page);
+    m_answer->setObjectName(QStringLiteral("edGrundLueckenAufgErg"));
+    m_answer->setAccessibleName(QStringLiteral("Lücke"));
+    m_answer->setFont(gapFont());
+    m_answer->setGeometry(kAnswerFieldLeft, kRowY, kAnswerWidth, kRowHeight);
+
+    m_right = new QLabel(page);
+    m_right->setObjectName(QStringLiteral("lblLuecken02"));
+    m_right->setFont(gapFont());
+    m_right->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_right->setGeometry(kGapRightTextLeft, kRowY, 519 - 4 - kGapRightTextLeft, kRowHeight);
+
+    auto* abort = makeButton(page, QStringLiteral("btnGrundLueckenAufgAbbruch"),
+                             QStringLiteral("&Abbrechen"), 20, 230, 150, 30);
+    auto* skip = makeButton(page, QStringLiteral("btnGrundLueckenAufgUeberspringen"),
+                            QStringLiteral("&Überspringen"), 186, 230, 150, 30);
+    m_ok = makeButton(page, QStringLiteral("btnGrundLueckenAufgOK"),
+                      QStringLiteral("&Ergebnis bestätigen"), 352, 230, 167, 30);
+    for (QPushButton* b : {abort, skip})
+        b->setAutoDefault(false);
+    m_ok->setDefault(true);
+    installAnswerKeyFilter(m_answer, m_ok);
+
+    connect(abort, &QPushButton::clicked, this, &GapPage::btnGrundLueckenAufgAbbruchClick);
+    connect(skip, &QPushButton::clicked, this, &GapPage::btnGrundLueckenAufgUeberspringenClick);
+    connect(m_ok, &QPushButton::clicked, this, &GapPage::btnGrundLueckenAufgOKClick);
+}
+
+void GapPage::start(int taskCount) { m_series->begin(taskCount); }
+
+void GapPage::showTask(const GapTask& task)
+{
+    const int left = taskTextLeft(task.left);
+    m_left->setText(task.left);
+    m_left->setGeometry(left, kRowY, kAnswerFieldLeft - left, kRowHeight);
+    m_right->setText(task.right);
+    // The whole task for a screen reader that sits in the gap.
+    m_answer->setAccessibleDescription(task.left + QStringLiteral(" … ") + task.right);
+}
+
+void GapPage::btnGrundLueckenAufgOKClick() { m_series->confirm(m_answer->text()); }
+
+void GapPage::btnGrundLueckenAufgUeberspringenClick() { m_series->skip(); }
+
+void GapPage::btnGrundLueckenAufgAbbruchClick() { m_series->abort(); }
+
+} // namespace quorvel
