@@ -1,0 +1,75 @@
+#include "zsyshilfe.h"
+
+#include "gradientfill.h"
+#include "zsyshilfetexts.h"
+
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTabWidget>
+
+namespace quorvel {
+
+namespace {
+// Cream (#FFFBF0) on the left to white on the right.
+const QColor kCream{0xFF, 0xFB, 0xF0};
+constexpr int kMargin = 8;
+} // namespace
+
+TFormZSysHilfe::TFormZSysHilfe(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("FormZSysHilfe"));
+    setWindowTitle(QStringLiteral("Hilfe: Zahlensysteme"));
+    setAccessibleName(windowTitle());
+    // A close box only: no minimise, no maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowModality(Qt::NonModal);
+    setFixedSize(kWidth, kHeight);
+
+    TGradientFill* fill = addGradientBackground(this, kCream, Qt::white, fdLeftToRight, 255);
+    fill->setObjectName(QStringLiteral("GradientFill01"));
+
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("PageControl01"));
+    m_pages->setGeometry(kMargin, kMargin, kWidth - 2 * kMargin, kHeight - 2 * kMargin);
+
+    QFont memoFont(QStringLiteral("Courier"));
+    memoFont.setStyleHint(QFont::TypeWriter);
+    memoFont.setPixelSize(13);
+
+    const auto& sheets = numsys::helpSheets();
+    for (int i = 0; i < int(sheets.size()); ++i) {
+        const numsys::HelpSheet& sheet = sheets[std::size_t(i)];
+        auto* memo = new QPlainTextEdit;
+        memo->setObjectName(QStringLiteral("Memo%1").arg(i + 1));
+        memo->setAccessibleName(sheet.caption);
+        memo->setReadOnly(true);
+        memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+        memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        memo->setFont(memoFont);
+        memo->setStyleSheet(QStringLiteral("QPlainTextEdit { color: black; background: white; }"));
+        memo->setPlainText(sheet.lines.join(QLatin1Char('\n')));
+        m_pages->addTab(memo, sheet.caption);
+    }
+    m_pages->setCurrentIndex(0);
+}
+
+void TFormZSysHilfe::showHelp()
+{
+    if (!m_placed) {
+        // The centre of the screen, the first time it is shown.
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect r = screen->availableGeometry();
+            move(r.center() - QPoint(kWidth / 2, kHeight / 2));
+        }
+        m_placed = true;
+    }
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+} // namespace quorvel
