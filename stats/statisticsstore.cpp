@@ -2,6 +2,9 @@
 
 #include "statsfile.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QtDebug>
 
 namespace quorvel {
@@ -81,8 +84,15 @@ QString StatisticsStore::userNameRefusal(const QString& name)
     return {};
 }
 
-bool StatisticsStore::chooseUser(const QString& userName)
+QString StatisticsStore::normalizedUserName(const QString& typed)
 {
+    // "Zoë" typed with a combined or with a separate diaeresis is one pupil.
+    return typed.trimmed().normalized(QString::NormalizationForm_C);
+}
+
+bool StatisticsStore::chooseUser(const QString& typed)
+{
+    const QString userName = normalizedUserName(typed);
     if (userName.isEmpty()) {
         m_userName.clear();
         return true;
@@ -92,104 +102,142 @@ bool StatisticsStore::chooseUser(const QString& userName)
         m_messages.showMessage(refusal);
         return false;
     }
+    if (userName != m_userName) {
+        // What the previous pupil could not save (reported then) is not counted for the new one.
+        for (TopicStats& ts : m_model.topics) {
+            clearPending(ts);
+            ts.changed = false;
+        }
+    }
     m_userName = userName;
     for (int t = 1; t <= kTopicCount; ++t) {
-        loadTopic(t);
-        if (!m_blocked[t - 1] && writeTopicWithMerge(t))
+        clearHistory(m_model.topic(t));
+        if (syncTopic(t, true) == SaveResult::Written)
             m_model.topic(t).changed = false;
     }
     reportErrors();
     return true;
 }
 
-void StatisticsStore::loadTopic(int topic)
+StatisticsStore::DiskState StatisticsStore::readTopicFile(int topic, bool choosing,
+                                                          StatHistory* history)
 {
-    TopicStats& ts = m_model.topic(topic);
-    clearHistory(ts);
-    m_blocked[topic - 1] = false;
-    if (m_dataDirectory.isEmpty())
-        return; // reported when the file is written
+    const TopicStats& ts = m_model.topic(topic);
     const QString path = topicFilePath(topic);
+    const QString name = QFileInfo(path).fileName();
     QByteArray data;
     QString reason;
+    ParseResult parsed;
     switch (readStatsFile(path, &data, &reason)) {
     case ReadStatus::Missing:
-        return; // first use of the name: the save that follows creates the file
+        return DiskState::Missing;
     case ReadStatus::Failed:
-        m_blocked[topic - 1] = true;
         m_errors << QStringLiteral("Ein-/Ausgabefehler: Die Statistikdatei „%1“ konnte nicht "
-                                   "gelesen werden (%2). Sie wird nicht überschrieben.")
+                                   "gelesen werden (%2). Sie wird nicht überschrieben; die "
+                                   "neuen Ergebnisse dieses Bereichs können daher nicht "
+                                   "gespeichert werden.")
                         .arg(path, reason);
-        return;
-    case ReadStatus::Read:
-        break;
-    }
-    ParseResult parsed;
-    if (data.size() > kMaxStatsFileSize)
+        return DiskState::Refused;
+    case ReadStatus::TooLarge:
         parsed = ParseResult{false, 0, 0,
                              QStringLiteral("Die Datei ist für eine Statistikdatei zu groß.")};
-    else
-        parsed = parseStatsFile(data, ts.typeCount(), ts.history);
-    if (parsed.ok)
-        return;
-    const QString copy = keepDefectiveCopy(path, &reason);
-    if (copy.isEmpty()) {
-        m_blocked[topic - 1] = true;
-        m_errors << QStringLiteral("Die Statistikdatei „%1“ ist beschädigt. %2 Es konnte keine "
+        break;
+    case ReadStatus::Read:
+        *history = emptyHistory(ts.typeCount());
+        parsed = parseStatsFile(data, ts.typeCount(), *history);
+        if (parsed.ok)
+            return DiskState::Read;
+        break;
+    }
+    // Damaged: moved aside. When the pupil is chosen its readable records go on; later the
+    // history in memory (read from the sound file before) is the better one.
+    if (!choosing || parsed.recordsRead == 0)
+        *history = ts.history;
+    const QString aside = keepDefectiveAside(path, &reason);
+    if (aside.isEmpty()) {
+        m_errors << QStringLiteral("Die Statistikdatei „%1“ ist beschädigt. %2\rEs konnte keine "
                                    "Sicherungskopie angelegt werden (%3), daher wird die Datei "
                                    "nicht überschrieben.")
-                        .arg(path, parsed.problem, reason);
-        return;
+                        .arg(name, parsed.problem, reason);
+        return DiskState::Refused;
     }
-    m_errors << QStringLiteral("Die Statistikdatei „%1“ ist beschädigt. %2 Die Datei wurde "
-                               "unverändert als „%3“ aufbewahrt; die lesbaren Einträge "
-                               "werden weitergeführt.")
-                    .arg(path, parsed.problem, copy);
+    m_errors << QStringLiteral("Die Statistikdatei „%1“ ist beschädigt. %2 Die lesbaren "
+                               "Einträge werden weitergeführt.\rDie beschädigte Datei wurde "
+                               "unverändert als „%3“ im Ordner „%4“ aufbewahrt.")
+                    .arg(name, parsed.problem, QFileInfo(aside).fileName(),
+                         QDir::toNativeSeparators(QFileInfo(aside).absolutePath()));
+    return DiskState::Read;
 }
 
-bool StatisticsStore::writeTopicWithMerge(int topic)
+StatisticsStore::SaveResult StatisticsStore::syncTopic(int topic, bool choosing)
 {
     TopicStats& ts = m_model.topic(topic);
-    mergePending(ts, todayDateText());
     const QString path = topicFilePath(topic);
-    if (m_blocked[topic - 1]) {
-        m_errors << QStringLiteral("Ein-/Ausgabefehler: Die Statistikdatei „%1“ wird nicht "
-                                   "überschrieben, weil sie beim Laden nicht gelesen oder "
-                                   "gesichert werden konnte. Die neuen Ergebnisse dieses "
-                                   "Bereichs können daher nicht gespeichert werden.")
-                        .arg(path);
-        return false;
-    }
     if (m_dataDirectory.isEmpty()) {
         m_errors << QStringLiteral("Ein-/Ausgabefehler: Es gibt kein Verzeichnis für die "
                                    "Statistikdateien, „%1“ konnte nicht geschrieben werden.")
                         .arg(path);
-        return false;
+        return SaveResult::Failed;
     }
+    // Another copy of the program may save the same pupil: read, merge and write under a
+    // lock file beside the statistics file, so both copies' counts end up in it.
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(10000);
+    if (!lock.tryLock(5000)) {
+        const QString why = lock.error() == QLockFile::LockFailedError
+                                ? QStringLiteral("sie ist von einer anderen Kopie des Programms "
+                                                 "gesperrt")
+                                : QStringLiteral("die Sperrdatei konnte nicht angelegt werden");
+        m_errors << QStringLiteral("Ein-/Ausgabefehler: Die Statistikdatei „%1“ konnte nicht "
+                                   "geschrieben werden (%2). Die bisherige Datei bleibt "
+                                   "unverändert.")
+                        .arg(path, why);
+        return SaveResult::Failed;
+    }
+    if (choosing)
+        removeLeftoverTempFiles(path);
+
+    StatHistory history;
+    switch (readTopicFile(topic, choosing, &history)) {
+    case DiskState::Refused:
+        return SaveResult::Refused;
+    case DiskState::Missing:
+        history = ts.history; // first use, or removed since: what is known is written anew
+        break;
+    case DiskState::Read:
+        break;
+    }
+    const StatHistory before = ts.history;
+    const std::vector<StatCounts> pending = ts.pending;
+    ts.history = std::move(history);
+    mergePending(ts, todayDateText());
     QString reason;
     if (!m_writer(path, formatStatsFile(ts.history, ts.typeCount()), &reason)) {
+        // The next save merges the same counts into the file as it is then.
+        ts.history = before;
+        ts.pending = pending;
         m_errors << QStringLiteral("Ein-/Ausgabefehler: Die Statistikdatei „%1“ konnte nicht "
                                    "geschrieben werden (%2). Die bisherige Datei bleibt "
                                    "unverändert.")
                         .arg(path, reason);
-        return false;
+        return SaveResult::Failed;
     }
-    return true;
+    return SaveResult::Written;
 }
 
-bool StatisticsStore::saveTopic(int topic)
+StatisticsStore::SaveResult StatisticsStore::saveTopic(int topic)
 {
     if (!isValidTopic(topic) || m_userName.isEmpty())
-        return false;
-    if (!writeTopicWithMerge(topic))
-        return false; // the flag stays set, so the next save tries again
-    m_model.topic(topic).changed = false;
-    return true;
+        return SaveResult::Failed;
+    const SaveResult r = syncTopic(topic, false);
+    if (r == SaveResult::Written)
+        m_model.topic(topic).changed = false; // otherwise the next save tries again
+    return r;
 }
 
 bool StatisticsStore::saveTopicStatistics(int topic)
 {
-    const bool ok = saveTopic(topic);
+    const bool ok = saveTopic(topic) == SaveResult::Written;
     reportErrors();
     return ok;
 }
@@ -200,9 +248,9 @@ bool StatisticsStore::saveAllStatistics()
         return true;
     bool ok = true;
     for (int t = 1; t <= kTopicCount; ++t)
-        // A file held back since loading stays unwritable until another pupil is chosen:
-        // it is reported, but waiting for it would keep this pupil for good.
-        if (m_model.topic(t).changed && !saveTopic(t) && !m_blocked[t - 1])
+        // Something that is no statistics file in the file's place is reported, but no
+        // later try can write over it, so it does not count as a failed save.
+        if (m_model.topic(t).changed && saveTopic(t) == SaveResult::Failed)
             ok = false;
     reportErrors();
     return ok;

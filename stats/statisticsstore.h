@@ -31,15 +31,20 @@ public:
     void setDataDirectory(const QString& dir);
     QString dataDirectory() const { return m_dataDirectory; }
 
+    // The name as it becomes a file name: without blanks around it, in composed form (NFC).
+    static QString normalizedUserName(const QString& typed);
+
     // A German notice why `name` cannot be a pupil's name (it would reach outside the data
     // directory or is no file name), or empty when it can.
     static QString userNameRefusal(const QString& name);
 
-    // The pupil is chosen: for each topic the history is cleared, the pupil's file read if
-    // it exists, and the file written with a record for today. An empty name means no
+    // The pupil is chosen (the name normalised as above): for each topic the history is
+    // cleared, the pupil's file read if it exists, and the file written with a record for
+    // today; temporary files a killed save left behind are removed. An empty name means no
     // pupil: nothing is read or written. A name that cannot be a file name is refused with
     // a notice; then the previous pupil stays and nothing is written (returns false).
-    // Unreadable or damaged files are reported; each topic is loaded on its own.
+    // Unreadable or damaged files are reported; each topic is loaded on its own. Counts
+    // the previous pupil could not save are not carried over to another name.
     bool chooseUser(const QString& userName);
     QString userName() const { return m_userName; }
 
@@ -49,8 +54,10 @@ public:
     // disk); a file that could not be read when the pupil was chosen is never written,
     // which is reported but does not count as such a failure.
     bool saveAllStatistics();
-    // Merges the pending counts into today's record and writes the topic's file. The
-    // changed flag is cleared only when the file was written.
+    // Reads the topic's file as it is on disk now (another copy of the program may have
+    // saved since), merges the pending counts into today's record and writes it, all under
+    // a lock file. The changed flag is cleared only when the file was written. A link, a
+    // folder or a pipe in the file's place is reported and never read or written.
     bool saveTopicStatistics(int topic);
 
     // "<data directory>/<name><extension>" of the current pupil.
@@ -65,10 +72,15 @@ public:
     void setFileWriter(FileWriter writer) { m_writer = std::move(writer); }
 
 private:
-    void loadTopic(int topic);
-    // Merge and write without reporting; errors are collected in m_errors.
-    bool writeTopicWithMerge(int topic);
-    bool saveTopic(int topic);
+    enum class DiskState { Missing, Read, Refused };
+    enum class SaveResult { Written, Failed, Refused };
+    // Reads the topic's file as it is now into `history`; reports and moves a damaged one
+    // aside. Refused: something that is no statistics file is in its place.
+    DiskState readTopicFile(int topic, bool choosing, stats::StatHistory* history);
+    // Under the topic's lock file: reads the file, merges the pending counts into it and
+    // writes it back; on a failed write the pending counts stay for the next try.
+    SaveResult syncTopic(int topic, bool choosing);
+    SaveResult saveTopic(int topic);
     void reportErrors();
 
     const Clock& m_clock;
@@ -77,9 +89,6 @@ private:
     QString m_dataDirectory;
     QString m_userName;
     stats::StatsModel m_model;
-    // Topics whose file exists but could not be secured (unreadable, no copy of a damaged
-    // one): they are not overwritten until the next pupil is chosen.
-    bool m_blocked[stats::kTopicCount] = {};
     QStringList m_errors; // collected during one operation, shown in one error box
 };
 

@@ -1,8 +1,13 @@
 #include "statsfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quorvel::stats {
 
@@ -185,72 +190,194 @@ ParseResult parseStatsFile(const QByteArray& data, int types, StatHistory& histo
     return ParseResult{true, records, 0, {}};
 }
 
+namespace {
+
+QByteArray nativePath(const QString& path) { return QFile::encodeName(path); }
+
+QString systemReason(int error) { return qt_error_string(error); }
+
+// Closes a descriptor when it goes out of scope.
+struct Fd {
+    int fd = -1;
+    ~Fd()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+// Syncs the folder that holds `path`, so a rename in it survives a power cut.
+void syncFolderOf(const QString& path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    Fd dir{::open(nativePath(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (dir.fd >= 0)
+        ::fsync(dir.fd);
+}
+
+bool writeAll(int fd, const char* data, qsizetype size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, std::size_t(size));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (n == 0) {
+            errno = ENOSPC;
+            return false;
+        }
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+} // namespace
+
 ReadStatus readStatsFile(const QString& path, QByteArray* data, QString* reason)
 {
-    QFileInfo fi(path);
-    if (!fi.exists() && !fi.isSymLink())
-        return ReadStatus::Missing;
-    if (fi.isDir()) {
+    const QByteArray native = nativePath(path);
+    struct stat st{};
+    if (::lstat(native.constData(), &st) != 0) {
+        if (errno == ENOENT)
+            return ReadStatus::Missing;
+        *reason = systemReason(errno);
+        return ReadStatus::Failed;
+    }
+    if (S_ISLNK(st.st_mode)) {
+        *reason = QStringLiteral("Es ist eine Verknüpfung, keine gewöhnliche Datei.");
+        return ReadStatus::Failed;
+    }
+    // O_NOFOLLOW: a link put in place after the look above is not followed either;
+    // O_NONBLOCK: a pipe swapped in does not hang the window.
+    Fd f{::open(native.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)};
+    if (f.fd < 0) {
+        if (errno == ENOENT)
+            return ReadStatus::Missing;
+        *reason = errno == ELOOP ? QStringLiteral("Es ist eine Verknüpfung, keine gewöhnliche Datei.")
+                 : errno == EISDIR ? QStringLiteral("Es ist ein Verzeichnis, keine Datei.")
+                                   : systemReason(errno);
+        return ReadStatus::Failed;
+    }
+    if (::fstat(f.fd, &st) != 0) {
+        *reason = systemReason(errno);
+        return ReadStatus::Failed;
+    }
+    if (S_ISDIR(st.st_mode)) {
         *reason = QStringLiteral("Es ist ein Verzeichnis, keine Datei.");
         return ReadStatus::Failed;
     }
-    if (fi.exists() && !fi.isFile()) { // a pipe or a device would block or never end
+    if (!S_ISREG(st.st_mode)) { // a pipe or a device would block or never end
         *reason = QStringLiteral("Es ist keine gewöhnliche Datei.");
         return ReadStatus::Failed;
     }
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        *reason = f.errorString();
-        return ReadStatus::Failed;
+    if (st.st_size > kMaxStatsFileSize)
+        return ReadStatus::TooLarge;
+    QByteArray buf(qsizetype(kMaxStatsFileSize + 1), Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < buf.size()) {
+        const ssize_t n = ::read(f.fd, buf.data() + got, std::size_t(buf.size() - got));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            *reason = systemReason(errno);
+            return ReadStatus::Failed;
+        }
+        if (n == 0)
+            break;
+        got += n;
     }
-    *data = f.read(kMaxStatsFileSize + 1);
-    if (f.error() != QFileDevice::NoError) {
-        *reason = f.errorString();
-        return ReadStatus::Failed;
-    }
+    if (got > kMaxStatsFileSize)
+        return ReadStatus::TooLarge; // grew after the look at its size
+    buf.truncate(got);
+    *data = std::move(buf);
     return ReadStatus::Read;
 }
 
 bool writeFileAtomically(const QString& path, const QByteArray& data, QString* reason)
 {
-    QSaveFile f(path);
-    // Unbuffered: Qt 6.4's commit() ignores an error of the final buffer flush and would
-    // rename a cut-off file over the old one (seen with a full disk). Writing straight
-    // through makes every failure show up here, before anything is renamed.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *reason = f.errorString();
+    const QByteArray target = nativePath(path);
+    // The new file gets the old one's permissions, or read for all and write for the owner.
+    mode_t mode = 0644;
+    struct stat old{};
+    if (::lstat(target.constData(), &old) == 0 && S_ISREG(old.st_mode))
+        mode = old.st_mode & 0777;
+    QByteArray temp = target + ".XXXXXX";
+    Fd f{::mkostemp(temp.data(), O_CLOEXEC)};
+    if (f.fd < 0) {
+        *reason = systemReason(errno);
         return false;
     }
-    if (f.write(data) != data.size() || !f.flush() || f.error() != QFileDevice::NoError) {
-        *reason = f.errorString();
-        f.cancelWriting();
-        f.commit(); // drops the new file, the old one stays
+    const auto fail = [&](int error) {
+        *reason = systemReason(error);
+        ::unlink(temp.constData());
         return false;
-    }
-    if (!f.commit()) {
-        *reason = f.errorString();
-        return false;
-    }
+    };
+    if (::fchmod(f.fd, mode) != 0 || !writeAll(f.fd, data.constData(), data.size())
+        || ::fsync(f.fd) != 0)
+        return fail(errno);
+    const int fd = f.fd;
+    f.fd = -1;
+    if (::close(fd) != 0)
+        return fail(errno);
+    if (::rename(temp.constData(), target.constData()) != 0)
+        return fail(errno);
+    syncFolderOf(path);
     return true;
 }
 
-QString keepDefectiveCopy(const QString& path, QString* reason)
+QString keepDefectiveAside(const QString& path, QString* reason)
 {
-    QString copy = path + QStringLiteral(".defekt");
-    for (int n = 2; QFileInfo::exists(copy) || QFileInfo(copy).isSymLink(); ++n) {
+    const auto taken = [](const QString& p) {
+        struct stat st{};
+        return ::lstat(nativePath(p).constData(), &st) == 0;
+    };
+    QString aside = path + QStringLiteral(".defekt");
+    for (int n = 2; taken(aside); ++n) {
         if (n > 999) {
             *reason = QStringLiteral("Es gibt schon zu viele Sicherungskopien.");
             return {};
         }
-        copy = path + QStringLiteral(".defekt") + QString::number(n);
+        aside = path + QStringLiteral(".defekt") + QString::number(n);
     }
-    QFile src(path);
-    if (!src.copy(copy)) {
-        *reason = src.errorString();
-        QFile::remove(copy);
+    if (::rename(nativePath(path).constData(), nativePath(aside).constData()) != 0) {
+        *reason = systemReason(errno);
         return {};
     }
-    return copy;
+    syncFolderOf(path);
+    return aside;
+}
+
+int removeLeftoverTempFiles(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString prefix = info.fileName() + QLatin1Char('.');
+    QDir folder(info.absolutePath());
+    int removed = 0;
+    const QStringList names =
+        folder.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QString& name : names) {
+        if (name.size() != prefix.size() + 6 || !name.startsWith(prefix))
+            continue;
+        bool tempName = true;
+        for (qsizetype i = prefix.size(); i < name.size(); ++i) {
+            const QChar ch = name.at(i);
+            if (!(ch.isDigit() || (ch >= QLatin1Char('a') && ch <= QLatin1Char('z'))
+                  || (ch >= QLatin1Char('A') && ch <= QLatin1Char('Z'))))
+                tempName = false;
+        }
+        // "defekt" is six letters too: a kept damaged file is never a leftover.
+        if (!tempName || name.endsWith(QLatin1String(".defekt")))
+            continue;
+        const QByteArray full = nativePath(folder.filePath(name));
+        struct stat st{};
+        if (::lstat(full.constData(), &st) == 0 && S_ISREG(st.st_mode)
+            && ::unlink(full.constData()) == 0)
+            ++removed;
+    }
+    return removed;
 }
 
 } // namespace quorvel::stats

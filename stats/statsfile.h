@@ -32,19 +32,33 @@ struct ParseResult {
 // space after the tenth are faults too.
 ParseResult parseStatsFile(const QByteArray& data, int types, StatHistory& history);
 
-// Larger files are no statistics files; only this much is read.
+// Larger files are no statistics files: they are refused by their size, before reading.
 constexpr qint64 kMaxStatsFileSize = 1 << 20;
 
-enum class ReadStatus { Missing, Read, Failed };
-// Reads at most kMaxStatsFileSize + 1 bytes. `reason` gets the system's error text.
+enum class ReadStatus {
+    Missing,  // nothing at the path
+    Read,     // `data` holds the whole file
+    Failed,   // a link, a folder, a pipe or unreadable: never read, never overwritten
+    TooLarge, // a plain file larger than kMaxStatsFileSize: not read, a damaged file
+};
+// Reads the plain file at `path`. A symbolic link is never followed; the check and the
+// read use one open file, so nothing swapped in between is read. `reason` gets a German
+// text (or the system's error text).
 ReadStatus readStatsFile(const QString& path, QByteArray* data, QString* reason);
 
-// Writes `data` to a new file beside `path` and renames it over `path`, so a crash or a
-// full disk never leaves a cut-off file; on failure the old file is untouched.
+// Writes `data` to a new file "<path>.XXXXXX" beside `path`, syncs it, renames it over
+// `path` and syncs the folder, so a crash, a power cut or a full disk never leaves a
+// cut-off file; on failure the old file is untouched and the new one removed. The rename
+// replaces whatever name is at `path`: it never writes through a link.
 bool writeFileAtomically(const QString& path, const QByteArray& data, QString* reason);
 
-// Copies a damaged file byte for byte to "<path>.defekt" (or "<path>.defekt2", ... when
-// an earlier copy exists) and returns the copy's path; empty if no copy could be made.
-QString keepDefectiveCopy(const QString& path, QString* reason);
+// Moves a damaged file aside to "<path>.defekt" (or "<path>.defekt2", ... when an earlier
+// one exists) by renaming it, so keeping it costs neither time nor space; returns the new
+// path, empty if it could not be moved.
+QString keepDefectiveAside(const QString& path, QString* reason);
+
+// Removes the temporary files "<path>.XXXXXX" (six letters or digits) a write cut off by
+// a kill left behind. Only plain files are removed. Returns how many were removed.
+int removeLeftoverTempFiles(const QString& path);
 
 } // namespace quorvel::stats

@@ -278,9 +278,15 @@ TEST_F(StoreFixture, ADamagedFileIsReportedAndKeptAsACopy)
     ASSERT_EQ(messages.messages.size(), 1u);
     const RecordedMessage& m = messages.messages[0];
     EXPECT_TRUE(m.error);
-    EXPECT_TRUE(m.text.contains(file("Anna", ".qvg"))) << m.text.toStdString();
+    // The file by its name, once; where the damaged one was kept on a line of its own.
+    EXPECT_TRUE(m.text.startsWith(QStringLiteral("Die Statistikdatei „Anna.qvg“ ist beschädigt.")))
+        << m.text.toStdString();
+    EXPECT_FALSE(m.text.contains(dir)) << m.text.toStdString();
+    EXPECT_EQ(m.text.count(QStringLiteral("Anna.qvg")), 2) << m.text.toStdString();
     EXPECT_TRUE(m.text.contains(QStringLiteral("Zeile 2"))) << m.text.toStdString();
-    EXPECT_TRUE(m.text.contains(file("Anna", ".qvg.defekt"))) << m.text.toStdString();
+    EXPECT_TRUE(m.text.contains(QStringLiteral("\rDie beschädigte Datei wurde unverändert als „Anna.qvg.defekt“ im Ordner „")
+                                + QDir::toNativeSeparators(QDir(dir).absolutePath()) + "“ aufbewahrt."))
+        << m.text.toStdString();
     EXPECT_EQ(readBytes(file("Anna", ".qvg.defekt")), damaged);
     // The readable first line goes on, with today's record after it; nothing of Bert's.
     EXPECT_EQ(lines("Anna", ".qvg").mid(0, 3),
@@ -317,9 +323,9 @@ TEST_F(StoreFixture, FilesWithMoreOrFewerThanTenLines)
     store.chooseUser("Anna");
     ASSERT_EQ(messages.messages.size(), 1u); // one box for both files
     const QString text = messages.messages[0].text;
-    EXPECT_TRUE(text.contains(file("Anna", ".qvz")) && text.contains("nur 7 statt 10"))
+    EXPECT_TRUE(text.contains("„Anna.qvz“") && text.contains("nur 7 statt 10"))
         << text.toStdString();
-    EXPECT_TRUE(text.contains(file("Anna", ".qvb")) && text.contains("mehr als 10 Zeilen"))
+    EXPECT_TRUE(text.contains("„Anna.qvb“") && text.contains("mehr als 10 Zeilen"))
         << text.toStdString();
     EXPECT_EQ(readBytes(file("Anna", ".qvz.defekt")), seven);
     EXPECT_EQ(readBytes(file("Anna", ".qvb.defekt")), eleven);
@@ -360,11 +366,12 @@ TEST_F(StoreFixture, HostileNamesAreRefusedAndWriteNothingOutsideTheDataDirector
     EXPECT_EQ(store.topic(TopicUnits).pending[1], (StatCounts{1, 1}));
     store.saveAllStatistics();
     EXPECT_EQ(lines("Anna", ".qve").value(0), "0 0 1 1 0 0 0 0 0 0 0 0 07.12.2026");
-    // Unusual but harmless names are taken as typed.
+    // Unusual but harmless names are taken as typed, without the blanks around them.
     for (const char* n : {"Anna Lena", " Ölçü ", "...", "a.b", "-x", "Anna:2"}) {
         EXPECT_TRUE(store.chooseUser(QString::fromUtf8(n))) << n;
-        EXPECT_TRUE(QFileInfo::exists(dir + QString::fromUtf8(n) + ".qvz")) << n;
+        EXPECT_TRUE(QFileInfo::exists(dir + QString::fromUtf8(n).trimmed() + ".qvz")) << n;
     }
+    EXPECT_FALSE(QFileInfo::exists(dir + " Ölçü .qvz"));
 }
 
 TEST_F(StoreFixture, AFailingWriteKeepsTheOldFileAndIsReported)
@@ -415,9 +422,11 @@ TEST_F(StoreFixture, AFailedWriteIsReportedWithTheSystemsReasonAndRetried)
     EXPECT_TRUE(messages.messages[0].text.contains(file("Anna", ".qvb")));
     EXPECT_TRUE(messages.messages[0].text.contains("kein Speicherplatz"));
     EXPECT_TRUE(messages.messages[0].text.contains("Die bisherige Datei bleibt unverändert."));
-    // The counts were merged in memory and the flag stays, so the next save writes them.
+    // The counts stay pending and the flag stays, so the next save merges them into the
+    // file as it is then.
     EXPECT_TRUE(store.topic(TopicFractions).changed);
-    EXPECT_EQ(store.topic(TopicFractions).record(" 07.12.2026")->at(1), (StatCounts{1, 1}));
+    EXPECT_EQ(store.topic(TopicFractions).pending[0], (StatCounts{1, 1}));
+    EXPECT_EQ(store.topic(TopicFractions).record(" 07.12.2026")->at(1), (StatCounts{}));
     EXPECT_FALSE(store.saveAllStatistics());
     EXPECT_EQ(attempts, 2);
     store.setFileWriter(&writeFileAtomically);
