@@ -1,17 +1,308 @@
 #include "fractionspages.h"
 
+#include "answerfields.h"
+#include "gradientfill.h"
 #include "pagekit.h"
+#include "series.h"
 #include "topiccontext.h"
+#include "updownlong.h"
 
+#include <QApplication>
+#include <QButtonGroup>
+#include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QVBoxLayout>
 
 namespace quorvel {
 
-void installFractionsPages(TopicContext& ctx)
+namespace fractions {
+
+namespace {
+
+const char* const kArithmeticItems[] = {"addieren", "subtrahieren", "multiplizieren",
+                                        "dividieren", "gemischt"};
+const char* const kOtherItems[] = {"erweitern",
+                                   "kürzen",
+                                   "ordnen",
+                                   "vergleichen",
+                                   "Bruchteile bestimmen",
+                                   "Kommazahl -> Bruchzahl",
+                                   "Bruchzahl -> Kommazahl"};
+const char* const kDifficultyItems[] = {"leicht", "mittel", "schwer"};
+
+// NotebookBruch01 page of each item of RadioGroupBruch02.
+constexpr int kOtherItemPage[OtherKindCount] = {PageErweitern, PageErweitern, PageOrdnen,
+                                                 PageVergleich, PageBruchteile, PageKommaBruch,
+                                                 PageKommaBruch};
+
+const char* const kNotebookPages[FractionPageCount] = {
+    "BruchrechnungGrund",      "BruchrechnungErweitern",  "BruchrechnungOrdnen",
+    "BruchrechnungVergleich",  "BruchrechnungBruchteile", "BruchrechnungKommaBruch"};
+
+QButtonGroup* radioGroup(QWidget* page, QGroupBox*& box, const QString& name,
+                         const QString& caption, const char* const* items, int count,
+                         const QRect& geometry, int columns, int checked)
 {
-    QWidget* start = ctx.page(PageBruchrechnung);
-    makeLabel(start, QStringLiteral("LabelBruch01"), QStringLiteral("Bruchrechnung"), 20, 16);
-    addBackButton(start, QStringLiteral("BitBtnBack05"), ctx);
+    box = new QGroupBox(caption, page);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    if (!caption.isEmpty())
+        box->setAccessibleName(caption);
+    auto* group = new QButtonGroup(box);
+    group->setObjectName(name + QStringLiteral("Buttons"));
+    const int rows = (count + columns - 1) / columns;
+    const int colWidth = (geometry.width() - 24) / columns;
+    for (int i = 0; i < count; ++i) {
+        const QString text = QString::fromUtf8(items[i]);
+        auto* b = new QRadioButton(text, box);
+        b->setObjectName(QStringLiteral("%1Item%2").arg(name).arg(i));
+        b->setAccessibleName(text);
+        b->setGeometry(14 + colWidth * (i / rows), 22 + 24 * (i % rows), colWidth - 4, 20);
+        group->addButton(b, i);
+    }
+    if (checked >= 0)
+        group->button(checked)->setChecked(true);
+    return group;
+}
+
+void clearChoice(QButtonGroup* group)
+{
+    if (QAbstractButton* b = group->checkedButton()) {
+        group->setExclusive(false);
+        b->setChecked(false);
+        group->setExclusive(true);
+    }
+}
+
+} // namespace
+
+int fractionPageFor(int otherItem)
+{
+    if (otherItem < 0)
+        return PageGrund;
+    return otherItem < OtherKindCount ? kOtherItemPage[otherItem] : -1;
+}
+
+FractionsPages::FractionsPages(TopicContext& ctx)
+    : QObject(ctx.page(PageBruchrechnung)), m_ctx(ctx)
+{
+    setObjectName(QStringLiteral("FractionsPages"));
+    buildSettingsPage();
+    buildTaskPage();
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        for (int g = 0; g < 2; ++g) {
+            QGroupBox* box = m_groupBoxes[g];
+            const bool inNow = now && box->isAncestorOf(now);
+            const bool inOld = old && box->isAncestorOf(old);
+            if (inNow && !inOld)
+                groupEntered(g);
+        }
+    });
+}
+
+FractionsPages::~FractionsPages() = default;
+
+void FractionsPages::buildSettingsPage()
+{
+    QWidget* page = m_ctx.page(PageBruchrechnung);
+    addPageBackground(page);
+    makeHeading(page, QStringLiteral("LabelBruch01"), QStringLiteral("Bruchrechnung"), 0, 539);
+
+    m_groups[0] = radioGroup(page, m_groupBoxes[0], QStringLiteral("RadioGroupBruch01"),
+                             QStringLiteral("Rechnen mit Brüchen"), kArithmeticItems, 5,
+                             QRect(20, 64, 220, 196), 1, 0);
+    m_groups[1] = radioGroup(page, m_groupBoxes[1], QStringLiteral("RadioGroupBruch02"), QString(),
+                             kOtherItems, OtherKindCount, QRect(260, 64, 259, 196), 1, -1);
+    m_groupBoxes[1]->setAccessibleName(QStringLiteral("Weitere Aufgaben mit Brüchen"));
+    m_groups[2] = radioGroup(page, m_groupBoxes[2], QStringLiteral("RadioGroupBruch03"),
+                             QStringLiteral("Schwierigkeitsgrad"), kDifficultyItems, 3,
+                             QRect(20, 276, 499, 52), 3, 0);
+    for (int g = 0; g < 2; ++g)
+        connect(m_groups[g], &QButtonGroup::idClicked, this, [this, g] { groupClicked(g); });
+
+    makeLabel(page, QStringLiteral("LabelBruch02"), QStringLiteral("Aufgabenanzahl"), 20, 344);
+    m_count = addUpDownLong(page, QRect(20, 362, 100, 22), QStringLiteral("EditBruch01"),
+                            QStringLiteral("UpDownBruch01"), kTaskCountSpinner);
+    m_count->Associate()->setAccessibleName(QStringLiteral("Aufgabenanzahl"));
+    m_count->setAccessibleName(QStringLiteral("Aufgabenanzahl"));
+
+    addBackButton(page, QStringLiteral("BitBtnBack05"), m_ctx);
+    QPushButton* start = makeButton(page, QStringLiteral("BitBtnStart05"), QStringLiteral("&Start"),
+                                    369, 440, 150, 30);
+    QFont bold = start->font();
+    bold.setBold(true);
+    bold.setPointSize(10);
+    start->setFont(bold);
+    setHint(start, QStringLiteral("Zu den Übungsaufgaben"));
+    connect(start, &QPushButton::clicked, this, &FractionsPages::BitBtnStart05Click);
+}
+
+void FractionsPages::buildTaskPage()
+{
+    QWidget* page = m_ctx.page(PageBruchrechnungAufgaben);
+    auto* panel = new QFrame(page);
+    panel->setObjectName(QStringLiteral("PanelBruch01"));
+    auto* fill = new QVBoxLayout(page);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(panel);
+    addPageBackground(panel);
+
+    m_notebook = new QStackedWidget(panel);
+    m_notebook->setObjectName(QStringLiteral("NotebookBruch01"));
+    m_notebook->setGeometry(0, 0, 539, 420);
+    for (const char* name : kNotebookPages) {
+        auto* p = new QWidget;
+        p->setObjectName(QString::fromLatin1(name));
+        m_notebook->addWidget(p);
+    }
+
+    struct ButtonRow {
+        const char* name;
+        const char* caption;
+        int x, w;
+        void (FractionsPages::*handler)();
+    };
+    const ButtonRow buttons[] = {
+        {"BitBtnBruch01", "&Abbrechen", 12, 112, &FractionsPages::BitBtnBruch01Click},
+        {"BitBtnBruch02", "&Überspringen", 134, 120, &FractionsPages::BitBtnBruch02Click},
+        {"BitBtnBruch03", "&Ergebnis bestätigen", 264, 150, &FractionsPages::BitBtnBruch03Click},
+        {"BitBtnBruch04", "&Hilfe", 424, 103, &FractionsPages::BitBtnBruch04Click},
+    };
+    for (const ButtonRow& b : buttons) {
+        QPushButton* btn = makeButton(panel, QString::fromLatin1(b.name), QString::fromUtf8(b.caption),
+                                      b.x, 440, b.w, 30);
+        btn->setAutoDefault(false);
+        connect(btn, &QPushButton::clicked, this, b.handler);
+    }
+    panel->findChild<QPushButton*>(QStringLiteral("BitBtnBruch04"))
+        ->setIcon(panel->style()->standardIcon(QStyle::SP_DialogHelpButton));
+}
+
+QWidget* FractionsPages::kindPage(int page) const { return m_notebook->widget(page); }
+
+FractionSettings FractionsPages::settings() const
+{
+    FractionSettings s;
+    s.arithmeticItem = m_groups[0]->checkedId();
+    s.otherItem = m_groups[1]->checkedId();
+    s.difficulty = std::max(0, m_groups[2]->checkedId());
+    return s;
+}
+
+void FractionsPages::registerKind(int otherItem, FractionKindBinding binding)
+{
+    const int slot = otherItem < 0 ? 0 : 1 + otherItem;
+    if (slot >= int(m_slots.size()) || !binding.topic || !binding.fields)
+        return;
+    FractionKindTopic* topic = binding.topic.get();
+    AnswerFieldSet* fields = binding.fields;
+    topic->setSettingsReader([this] { return settings(); });
+    topic->setMarkPainter([fields](const FieldMarks& m) { fields->paint(m); });
+    fields->setConfirm([this] { BitBtnBruch03Click(); });
+
+    SeriesView view;
+    view.setStatusText = m_ctx.setStatusText;
+    view.showPage = [this](int i) { m_ctx.showPage(i); };
+    view.setNumberPadEnabled = m_ctx.seriesView(nullptr).setNumberPadEnabled;
+    view.clearAnswer = [fields] { fields->clear(); };
+    view.focusAnswer = [fields, topic] { fields->focus(topic->focusField()); };
+    view.announceRight = m_ctx.announceRight;
+
+    Slot& s = m_slots[std::size_t(slot)];
+    s.binding = std::move(binding);
+    s.series = std::make_unique<ExerciseSeries>(m_ctx.services, *topic, std::move(view),
+                                                PageBruchrechnungAufgaben, PageBruchrechnung,
+                                                /*usesNumberPad=*/false);
+}
+
+int FractionsPages::currentSlot() const
+{
+    if (m_groups[0]->checkedId() >= 0)
+        return 0;
+    const int other = m_groups[1]->checkedId();
+    return other >= 0 ? 1 + other : -1;
+}
+
+ExerciseSeries* FractionsPages::currentSeries() const
+{
+    const int slot = currentSlot();
+    return slot < 0 ? nullptr : m_slots[std::size_t(slot)].series.get();
+}
+
+void FractionsPages::groupEntered(int group)
+{
+    m_ctx.services.sound.musik("MUSIN01", m_ctx.services.state.soundOn);
+    clearChoice(m_groups[1 - group]);
+}
+
+void FractionsPages::groupClicked(int group)
+{
+    // A click may come without the focus entering the group first (a click from a
+    // screen reader): the other group is cleared here too.
+    clearChoice(m_groups[1 - group]);
+    m_ctx.services.sound.musik("MUSIN01", m_ctx.services.state.soundOn);
+}
+
+void FractionsPages::BitBtnStart05Click()
+{
+    const int slot = currentSlot();
+    ExerciseSeries* series = currentSeries();
+    if (!series)
+        m_ctx.services.stats.markStatsChanged(TopicFractions);
+    if (slot < 0)
+        return;
+    const int page = slot == 0 ? PageGrund : fractionPageFor(slot - 1);
+    m_notebook->setCurrentIndex(page);
+    if (series)
+        series->begin(m_count->Position()); // marks the topic changed, shows the task page
+    else
+        m_ctx.showPage(PageBruchrechnungAufgaben);
+}
+
+void FractionsPages::BitBtnBruch01Click()
+{
+    if (ExerciseSeries* s = currentSeries(); s && s->running()) {
+        s->abort();
+        return;
+    }
+    // No series runs (a kind not yet offered): back to the settings page all the same.
+    m_ctx.setStatusText(QString());
+    m_ctx.showPage(PageBruchrechnung);
+    m_ctx.services.sound.musik("MUSIN02", m_ctx.services.state.soundOn);
+}
+
+void FractionsPages::BitBtnBruch02Click()
+{
+    if (ExerciseSeries* s = currentSeries())
+        s->skip();
+}
+
+void FractionsPages::BitBtnBruch03Click()
+{
+    const int slot = currentSlot();
+    if (slot < 0 || !m_slots[std::size_t(slot)].series)
+        return;
+    m_slots[std::size_t(slot)].series->confirm(m_slots[std::size_t(slot)].binding.fields->packedTexts());
+}
+
+void FractionsPages::BitBtnBruch04Click()
+{
+    const int slot = currentSlot();
+    if (slot >= 0 && m_slots[std::size_t(slot)].binding.help)
+        m_slots[std::size_t(slot)].binding.help();
+}
+
+} // namespace fractions
+
+fractions::FractionsPages* installFractionsPages(TopicContext& ctx)
+{
+    return new fractions::FractionsPages(ctx);
 }
 
 } // namespace quorvel

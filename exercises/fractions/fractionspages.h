@@ -1,7 +1,120 @@
 #pragma once
+// The fraction pages: settings page 'Bruchrechnung' (12) and task page
+// 'BruchrechnungAufgaben' (13) with the notebook NotebookBruch01 of the six task pages,
+// the four buttons below it, and the dispatch of Start, skip, confirm and help to the
+// chosen kind. Each kind registers itself with its topic, its answer fields and its help.
+
+#include "fractionkind.h"
+
+#include <QObject>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QButtonGroup;
+class QGroupBox;
+class QPushButton;
+class QStackedWidget;
 
 namespace quorvel {
+
 struct TopicContext;
-// Builds this topic's pages inside the exercise notebook and wires them.
-void installFractionsPages(TopicContext& ctx);
+class ExerciseSeries;
+class TUpDownLong;
+
+namespace fractions {
+
+class AnswerFieldSet;
+class GrundPage;
+class TFormBruchGrundHilfe;
+
+// Pages of NotebookBruch01.
+enum FractionPage : int {
+    PageGrund = 0,       // 'BruchrechnungGrund'
+    PageErweitern = 1,   // 'BruchrechnungErweitern'
+    PageOrdnen = 2,      // 'BruchrechnungOrdnen'
+    PageVergleich = 3,   // 'BruchrechnungVergleich'
+    PageBruchteile = 4,  // 'BruchrechnungBruchteile'
+    PageKommaBruch = 5,  // 'BruchrechnungKommaBruch'
+    FractionPageCount = 6,
+};
+
+// Items of RadioGroupBruch02.
+enum OtherKindItem : int {
+    ItemErweitern = 0,
+    ItemKuerzen = 1,
+    ItemOrdnen = 2,
+    ItemVergleichen = 3,
+    ItemBruchteile = 4,
+    ItemKommaBruch = 5,
+    ItemBruchKomma = 6,
+    OtherKindCount = 7,
+};
+
+// The notebook page of a choice: `otherItem` -1 is the arithmetic group.
+int fractionPageFor(int otherItem);
+
+// What a kind hands the dispatcher. The fields are those of its notebook page, in the
+// order of the topic's AnswerField list; `help` answers "&Hilfe".
+struct FractionKindBinding {
+    std::shared_ptr<FractionKindTopic> topic;
+    AnswerFieldSet* fields = nullptr;
+    std::function<void()> help;
+};
+
+class FractionsPages : public QObject {
+    Q_OBJECT
+public:
+    explicit FractionsPages(TopicContext& ctx);
+    ~FractionsPages() override;
+
+    // Registers the kind behind an item of RadioGroupBruch02 (-1: the arithmetic group).
+    // One topic may serve two items (erweitern and kürzen); it reads which one from the
+    // settings at the start of a series.
+    void registerKind(int otherItem, FractionKindBinding binding);
+
+    // The page of NotebookBruch01 a kind builds its controls on.
+    QWidget* kindPage(int page) const;
+    TopicContext& context() const { return m_ctx; }
+    FractionSettings settings() const;
+
+    void BitBtnStart05Click();
+    void BitBtnBruch01Click(); // Abbrechen
+    void BitBtnBruch02Click(); // Überspringen
+    void BitBtnBruch03Click(); // Ergebnis bestätigen
+    void BitBtnBruch04Click(); // Hilfe
+
+    // The series of the current choice; null when nothing is chosen or the kind is not
+    // registered.
+    ExerciseSeries* currentSeries() const;
+    GrundPage* grundPage() const { return m_grund; }
+    TFormBruchGrundHilfe* grundHelp() const { return m_grundHelp; }
+
+private:
+    struct Slot {
+        FractionKindBinding binding;
+        std::unique_ptr<ExerciseSeries> series;
+    };
+    void buildSettingsPage();
+    void buildTaskPage();
+    void groupEntered(int group); // RadioGroupBruch01Enter / RadioGroupBruch02Enter
+    void groupClicked(int group); // RadioGroupBruchClick
+    int currentSlot() const;      // 0 arithmetic, 1 + item of RadioGroupBruch02, -1 none
+
+    TopicContext& m_ctx;
+    QButtonGroup* m_groups[3] = {};
+    QGroupBox* m_groupBoxes[3] = {};
+    TUpDownLong* m_count = nullptr;
+    QStackedWidget* m_notebook = nullptr;
+    std::array<Slot, 1 + OtherKindCount> m_slots;
+    GrundPage* m_grund = nullptr;
+    TFormBruchGrundHilfe* m_grundHelp = nullptr;
+};
+
+} // namespace fractions
+
+// Builds this topic's pages inside the exercise notebook and wires them. The returned
+// object belongs to the settings page.
+fractions::FractionsPages* installFractionsPages(TopicContext& ctx);
+
 } // namespace quorvel

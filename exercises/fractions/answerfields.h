@@ -1,0 +1,61 @@
+#pragma once
+// The widgets of a fraction kind's answer, in the order of its AnswerField list: edits
+// and radio groups. The set reads their texts, empties them, paints the marks the kind
+// hands back (white, red, green with the expected value) and filters the keys typed into
+// the edits.
+
+#include "multifield.h"
+
+#include <QColor>
+#include <QObject>
+#include <functional>
+#include <vector>
+
+class QButtonGroup;
+class QGroupBox;
+class QLineEdit;
+class QWidget;
+
+namespace quorvel::fractions {
+
+// The colours of the marks: white (a field's own colour for a radio group), red, green.
+QColor fieldMarkColour(FieldMark mark);
+
+class AnswerFieldSet : public QObject {
+    Q_OBJECT
+public:
+    explicit AnswerFieldSet(QObject* parent);
+
+    // An edit; with `filterKeys` it only takes digits, blanks and commas, Enter confirms.
+    void addEdit(QLineEdit* edit, bool filterKeys = true);
+    // A radio group whose button ids are the item indexes.
+    void addChoice(QGroupBox* box, QButtonGroup* group);
+    // Enter in a filtered edit.
+    void setConfirm(std::function<void()> confirm) { m_confirm = std::move(confirm); }
+
+    int size() const { return int(m_fields.size()); }
+    QWidget* widget(int index) const;
+    QStringList texts() const;
+    QString packedTexts() const { return packFieldTexts(texts()); }
+
+    // Every field empty and white, no item chosen.
+    void clear();
+    // Every field back to white, then the marks; green fields show their expected value.
+    void paint(const FieldMarks& marks);
+    void focus(int index) const;
+    FieldMark mark(int index) const;
+
+private:
+    struct Field {
+        QLineEdit* edit = nullptr;
+        QGroupBox* box = nullptr;
+        QButtonGroup* group = nullptr;
+        FieldMark mark = FieldMark::None;
+    };
+    void setMark(Field& f, FieldMark mark);
+
+    std::vector<Field> m_fields;
+    std::function<void()> m_confirm;
+};
+
+} // namespace quorvel::fractions

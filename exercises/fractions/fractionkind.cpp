@@ -1,0 +1,80 @@
+#include "fractionkind.h"
+
+namespace quorvel::fractions {
+
+void FractionKindTopic::prepareSeries()
+{
+    if (m_readSettings)
+        m_settings = m_readSettings();
+    startKind(m_settings);
+}
+
+void FractionKindTopic::setAnswerFields(std::vector<AnswerField> fields)
+{
+    m_fields = std::move(fields);
+    m_judgement = {};
+    m_marks = clearMarks(m_fields.size());
+}
+
+int FractionKindTopic::focusField() const
+{
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        if (m_fields[i].visible)
+            return int(i);
+    return 0;
+}
+
+AnswerCheck FractionKindTopic::checkAnswer(const QString& packedTexts)
+{
+    m_judgement = judgeFields(m_fields, unpackFieldTexts(packedTexts));
+    const MultiFieldTexts t = fieldTexts();
+    switch (m_judgement.outcome) {
+    case FieldOutcome::NoValue:
+        return {AnswerState::Notice, t.noValue};
+    case FieldOutcome::TooFew:
+        return {AnswerState::Notice, t.tooFew};
+    case FieldOutcome::Invalid:
+        return {AnswerState::Invalid, m_judgement.error};
+    case FieldOutcome::Right:
+        return {AnswerState::Right, {}};
+    case FieldOutcome::Wrong:
+        break;
+    }
+    return {AnswerState::Wrong, {}};
+}
+
+QString FractionKindTopic::expectedAnswerText() const
+{
+    QStringList parts;
+    for (const AnswerField& f : m_fields)
+        if (f.visible)
+            parts << f.expectedText();
+    return parts.join(QLatin1Char(' '));
+}
+
+SeriesTexts FractionKindTopic::texts() const
+{
+    SeriesTexts t;
+    t.emptyAnswer = fieldTexts().noValue; // a one-field layout left empty
+    t.attempts = 2;
+    t.rightJingleAfterWrong = true;
+    t.clearAfterWrong = false; // the red marks sit on the pupil's entries
+    return t;
+}
+
+QString FractionKindTopic::wrongMessage(int wrongAttempts, bool finished) const
+{
+    Q_UNUSED(wrongAttempts);
+    const MultiFieldTexts t = fieldTexts();
+    return finished ? t.wrongLast : t.wrongFirst;
+}
+
+void FractionKindTopic::onWrongAnswer(int wrongAttempts, bool finished)
+{
+    Q_UNUSED(wrongAttempts);
+    m_marks = marksAfterWrongTry(m_fields, m_judgement.wrong, finished);
+    if (m_paint)
+        m_paint(m_marks);
+}
+
+} // namespace quorvel::fractions

@@ -1,0 +1,64 @@
+#pragma once
+// The base of every fraction kind in the shared series frame. A kind draws its task,
+// sets up its answer fields (layout and expected values) and shows the task; this base
+// does the rest: the notices for too few entries, reading and judging the fields, the
+// red and green marks after a wrong try and their notices, the statistics topic.
+
+#include "multifield.h"
+#include "series.h"
+
+#include <functional>
+
+namespace quorvel::fractions {
+
+// The choice on the settings page 'Bruchrechnung'. The two upper groups act as one
+// choice: at most one of the two items is set.
+struct FractionSettings {
+    int arithmeticItem = 0; // RadioGroupBruch01: 0 addieren .. 4 gemischt; -1 none
+    int otherItem = -1;     // RadioGroupBruch02: 0 erweitern .. 6 Bruchzahl -> Kommazahl; -1 none
+    int difficulty = 0;     // RadioGroupBruch03: 0 leicht, 1 mittel, 2 schwer
+};
+
+class FractionKindTopic : public SeriesTopic {
+public:
+    int statTopic() const final { return TopicFractions; }
+    // Reads the settings, then hands them to the kind.
+    void prepareSeries() final;
+    // `packedTexts` is packFieldTexts() of all fields in field order, hidden ones included.
+    AnswerCheck checkAnswer(const QString& packedTexts) final;
+    // The expected values of the visible fields, as green corrections show them.
+    QString expectedAnswerText() const override;
+    SeriesTexts texts() const override;
+    QString wrongMessage(int wrongAttempts, bool finished) const override;
+    void onWrongAnswer(int wrongAttempts, bool finished) override;
+
+    // Supplied by the page when the kind is registered.
+    void setSettingsReader(std::function<FractionSettings()> read) { m_readSettings = std::move(read); }
+    void setMarkPainter(std::function<void(const FieldMarks&)> paint) { m_paint = std::move(paint); }
+
+    const FractionSettings& settings() const { return m_settings; }
+    const std::vector<AnswerField>& answerFields() const { return m_fields; }
+    // The field that takes the typing for the task on screen: by default the first
+    // visible one.
+    virtual int focusField() const;
+    const FieldJudgement& lastJudgement() const { return m_judgement; }
+    const FieldMarks& lastMarks() const { return m_marks; }
+
+protected:
+    // Called at the start of a series, after the generator is seeded.
+    virtual void startKind(const FractionSettings& settings) { Q_UNUSED(settings); }
+    // The notices in which kinds differ (defaults: the arithmetic ones).
+    virtual MultiFieldTexts fieldTexts() const { return {}; }
+    // Called from drawTask() for every task: the fields in the page's order.
+    void setAnswerFields(std::vector<AnswerField> fields);
+
+private:
+    std::function<FractionSettings()> m_readSettings;
+    std::function<void(const FieldMarks&)> m_paint;
+    FractionSettings m_settings;
+    std::vector<AnswerField> m_fields;
+    FieldJudgement m_judgement;
+    FieldMarks m_marks;
+};
+
+} // namespace quorvel::fractions
