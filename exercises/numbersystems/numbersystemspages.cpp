@@ -2,6 +2,7 @@
 
 #include "gradientfill.h"
 #include "numsyscore.h"
+#include "numsystaskpages.h"
 #include "pagekit.h"
 #include "topiccontext.h"
 
@@ -215,6 +216,7 @@ private:
 void installNumberSystemsPages(TopicContext& ctx)
 {
     new Calculator(ctx, ctx.page(PageZahlensysteme), ctx.page(PageZahlensystemeBerechnung));
+    installNumberSystemTaskPages(ctx);
 }
 
 } // namespace quorvel
