@@ -6,6 +6,8 @@ pkgs=(cmake ninja-build g++ pkg-config libgtest-dev
       qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-qpa-plugins
       libsdl2-dev xvfb xauth xdotool imagemagick dbus-x11
       fonts-liberation2 fonts-comic-neue fonts-dejavu-core sox)
+# The libFuzzer targets need clang (tools/fuzz.sh sets QUORVEL_FUZZ=1).
+if [ "${QUORVEL_FUZZ:-0}" = 1 ]; then pkgs+=(clang); fi
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
