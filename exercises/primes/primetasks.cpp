@@ -1,0 +1,321 @@
+#include "primetasks.h"
+
+#include "conversionerror.h"
+#include "primecore.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace quorvel::primes {
+
+namespace {
+
+const QString kNoDecision = QStringLiteral("Es wurde noch keine Entscheidung getroffen!");
+const QString kNoFactorInput = QStringLiteral("Es ist noch keine Eingabe erfolgt !");
+const QString kNoValue = QStringLiteral("Es wurde noch kein Wert eingegeben !");
+const QString kTooManyNumbers = QStringLiteral("Bitte höchstens 20 Zahlen eingeben !");
+
+int clampDifficulty(int difficulty) { return std::clamp(difficulty, int(Leicht), int(Schwer)); }
+
+// Random(k) drawn again while it gives 0: uniform from 1 to k - 1.
+int drawNonZero(RandomSource& random, int k)
+{
+    int v = 0;
+    while (v == 0)
+        v = random.random(k);
+    return v;
+}
+
+QString joinNumbers(const std::vector<std::int32_t>& numbers)
+{
+    QString out;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        if (i > 0)
+            out += QStringLiteral(" ; ");
+        out += QString::number(numbers[i]);
+    }
+    return out;
+}
+
+std::vector<std::uint64_t> unsignedValues(const std::vector<std::int32_t>& numbers)
+{
+    return {numbers.begin(), numbers.end()};
+}
+
+AnswerCheck verdict(bool right) { return {right ? AnswerState::Right : AnswerState::Wrong, {}}; }
+
+} // namespace
+
+// ---- Teilbarkeit ----------------------------------------------------------------
+
+QString DivisibilityTask::question() const
+{
+    return QStringLiteral("Ist die Zahl %1 durch %2 teilbar?").arg(n).arg(divisor);
+}
+
+int divisibilityLimit(int difficulty)
+{
+    static constexpr int kLimits[] = {5000, 25000, 100000};
+    return kLimits[clampDifficulty(difficulty)];
+}
+
+DivisibilityTask drawDivisibilityTask(int divisorIndex, int difficulty, RandomSource& random)
+{
+    DivisibilityTask t;
+    t.divisor = kDivisors[std::size_t(std::clamp(divisorIndex, 0, int(kDivisors.size()) - 1))];
+    t.n = random.random(divisibilityLimit(difficulty) + 1);
+    if (random.random(5) == 4 && t.divisor != 2)
+        t.n = t.n / t.divisor * t.divisor;
+    t.divisible = t.n % t.divisor == 0;
+    return t;
+}
+
+AnswerCheck checkDivisibility(const DivisibilityTask& task, const QString& choice)
+{
+    if (choice == QLatin1String("Ja"))
+        return verdict(task.divisible);
+    if (choice == QLatin1String("Nein"))
+        return verdict(!task.divisible);
+    return {AnswerState::Notice, kNoDecision};
+}
+
+QString divisibilityVerdict(const DivisibilityTask& task)
+{
+    return task.divisible
+               ? QStringLiteral("Die Zahl %1 ist durch %2 teilbar!").arg(task.n).arg(task.divisor)
+               : QStringLiteral("Die Zahl %1 ist nicht durch %2 teilbar!").arg(task.n).arg(task.divisor);
+}
+
+// ---- Primfaktorzerlegung --------------------------------------------------------
+
+QString FactorTask::text() const { return QStringLiteral("Zerlegen Sie %1 in Primfaktoren.").arg(n); }
+
+int factorLimit(int difficulty)
+{
+    static constexpr int kLimits[] = {100, 500, 10000};
+    return kLimits[clampDifficulty(difficulty)];
+}
+
+FactorTask drawFactorTask(int difficulty, RandomSource& random)
+{
+    FactorTask t;
+    const int limit = factorLimit(difficulty);
+    do
+        t.n = random.random(limit + 1);
+    while (t.n < 2);
+    t.expected = factorText(ZerlegePrimfaktoren(std::uint64_t(t.n)));
+    return t;
+}
+
+FactorAnswer readFactorAnswer(const QString& text)
+{
+    constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
+    FactorAnswer answer;
+    int i = 0;
+    const int size = int(text.size());
+    auto isDigit = [&text](int at) {
+        return text[at] >= QLatin1Char('0') && text[at] <= QLatin1Char('9');
+    };
+    while (i < size) {
+        if (!isDigit(i)) {
+            ++i;
+            continue;
+        }
+        std::uint64_t value = 0;
+        for (; i < size && isDigit(i); ++i) {
+            const std::uint64_t digit = std::uint64_t(text[i].unicode() - '0');
+            value = value > (kMax - digit) / 10 ? kMax : value * 10 + digit;
+        }
+        if (int(answer.numbers.size()) == kMaxFactorNumbers) {
+            answer.tooMany = true;
+            break;
+        }
+        answer.numbers.push_back(value);
+    }
+    return answer;
+}
+
+QString factorText(std::vector<std::uint64_t> numbers)
+{
+    std::sort(numbers.begin(), numbers.end());
+    QString out;
+    for (std::uint64_t v : numbers)
+        out += QString::number(v) + QLatin1Char(' ');
+    return out;
+}
+
+AnswerCheck checkFactorAnswer(const FactorTask& task, const QString& text)
+{
+    const FactorAnswer answer = readFactorAnswer(text);
+    if (answer.tooMany)
+        return {AnswerState::Notice, kTooManyNumbers};
+    if (answer.numbers.empty())
+        return {AnswerState::Notice, kNoFactorInput}; // only blanks typed: nothing to judge
+    return verdict(factorText(answer.numbers) == task.expected);
+}
+
+// ---- ggT and kgV ----------------------------------------------------------------
+
+QString GgTKgVTask::numbersText() const { return joinNumbers(numbers); }
+
+GgTKgVTask drawGgTTask(int numberCount, int difficulty, RandomSource& random)
+{
+    static constexpr int kRanges[] = {11, 21, 101};
+    const int range = kRanges[clampDifficulty(difficulty)];
+    GgTKgVTask t;
+    t.ggt = true;
+    const int p = drawNonZero(random, range);
+    const int q = drawNonZero(random, range);
+    const int r = drawNonZero(random, range);
+    if (numberCount >= 3) {
+        std::int32_t x = 0, y = 0, z = 0;
+        while (x == 0 || y == 0 || z == 0) {
+            x = random.random(range) * p * q;
+            y = random.random(range) * q * r;
+            z = random.random(range) * r;
+        }
+        t.numbers = {x, y, z};
+    } else {
+        std::int32_t x = 0, y = 0;
+        while (x == 0 || y == 0) {
+            x = random.random(range) * p * q;
+            y = random.random(range) * q * r;
+        }
+        t.numbers = {x, y};
+    }
+    t.expected = std::int32_t(GgTBerechnen(unsignedValues(t.numbers)));
+    return t;
+}
+
+GgTKgVTask drawKgVTask(int numberCount, int difficulty, RandomSource& random)
+{
+    static constexpr int kRanges[] = {21, 41, 101};
+    const int range = kRanges[clampDifficulty(difficulty)];
+    GgTKgVTask t;
+    t.ggt = false;
+    const int count = numberCount >= 3 ? 3 : 2;
+    for (int i = 0; i < count; ++i)
+        t.numbers.push_back(drawNonZero(random, range));
+    t.expected = std::int32_t(KgVBerechnen(unsignedValues(t.numbers)));
+    return t;
+}
+
+AnswerCheck checkGgTKgVAnswer(const GgTKgVTask& task, const QString& text)
+{
+    // Blanks around the number are forgiven; anything else that is no whole number is
+    // reported with the text as the pupil typed it.
+    const auto value = parseInteger(text.trimmed().toStdString());
+    if (!value)
+        return {AnswerState::Invalid, integerConversionError(text)};
+    return verdict(*value == task.expected);
+}
+
+// ---- The topics -----------------------------------------------------------------
+
+SeriesTexts primeSeriesTexts(int type)
+{
+    SeriesTexts t;
+    switch (type) {
+    case Teilbarkeit:
+        t.emptyAnswer = kNoDecision;
+        t.attempts = 1; // a yes-or-no question has no second try
+        break;
+    case Primfaktorzerlegung:
+        t.emptyAnswer = kNoFactorInput;
+        t.wrongAnswer = QStringLiteral("Die eingegebene Zerlegung ist falsch!\r");
+        t.rightResultPrefix = QStringLiteral("Die richtige Zerlegung lautet: ");
+        t.rightJingleAfterWrong = true;
+        t.clearAfterWrong = false; // the pupil mends the typed list
+        break;
+    case GgT:
+        t.emptyAnswer = kNoValue;
+        t.wrongAnswer = QStringLiteral("Der eingegebene ggT ist falsch !\r");
+        t.rightResultPrefix = QStringLiteral("Der richtige ggT lautet: ");
+        t.rightJingleAfterWrong = true;
+        break;
+    case KgV:
+        t.emptyAnswer = kNoValue;
+        t.wrongAnswer = QStringLiteral("Das eingegebene kgV ist falsch !\r");
+        t.rightResultPrefix = QStringLiteral("Das richtige kgV lautet: ");
+        t.rightJingleAfterWrong = true;
+        break;
+    default:
+        break;
+    }
+    return t;
+}
+
+PrimeTaskTopic::PrimeTaskTopic(int type, RandomSource& random, ReadSettings readSettings,
+                               ShowTask show)
+    : m_random(random), m_type(type), m_readSettings(std::move(readSettings)),
+      m_show(std::move(show))
+{
+}
+
+void PrimeTaskTopic::prepareSeries()
+{
+    if (m_readSettings)
+        m_settings = m_readSettings();
+}
+
+void PrimeTaskTopic::show(const QString& text) const
+{
+    if (m_show)
+        m_show(text);
+}
+
+DivisibilityTopic::DivisibilityTopic(RandomSource& random, ReadSettings readSettings,
+                                     ShowTask show)
+    : PrimeTaskTopic(Teilbarkeit, random, std::move(readSettings), std::move(show))
+{
+}
+
+int DivisibilityTopic::drawTask()
+{
+    m_task = drawDivisibilityTask(m_settings.divisorIndex, m_settings.difficulty, m_random);
+    show(m_task.question());
+    return statType();
+}
+
+AnswerCheck DivisibilityTopic::checkAnswer(const QString& choice)
+{
+    return checkDivisibility(m_task, choice);
+}
+
+QString DivisibilityTopic::expectedAnswerText() const
+{
+    return m_task.divisible ? QStringLiteral("Ja") : QStringLiteral("Nein");
+}
+
+QString DivisibilityTopic::wrongMessage(int, bool) const { return divisibilityVerdict(m_task); }
+
+FactorTopic::FactorTopic(RandomSource& random, ReadSettings readSettings, ShowTask show)
+    : PrimeTaskTopic(Primfaktorzerlegung, random, std::move(readSettings), std::move(show))
+{
+}
+
+int FactorTopic::drawTask()
+{
+    m_task = drawFactorTask(m_settings.difficulty, m_random);
+    show(m_task.text());
+    return statType();
+}
+
+AnswerCheck FactorTopic::checkAnswer(const QString& text) { return checkFactorAnswer(m_task, text); }
+
+GgTKgVTopic::GgTKgVTopic(bool ggt, RandomSource& random, ReadSettings readSettings, ShowTask show)
+    : PrimeTaskTopic(ggt ? GgT : KgV, random, std::move(readSettings), std::move(show)), m_ggt(ggt)
+{
+}
+
+int GgTKgVTopic::drawTask()
+{
+    m_task = m_ggt ? drawGgTTask(m_settings.numberCount, m_settings.difficulty, m_random)
+                   : drawKgVTask(m_settings.numberCount, m_settings.difficulty, m_random);
+    show(m_task.numbersText());
+    return statType();
+}
+
+AnswerCheck GgTKgVTopic::checkAnswer(const QString& text) { return checkGgTKgVAnswer(m_task, text); }
+
+} // namespace quorvel::primes
