@@ -1,6 +1,9 @@
 #include "fractionspages.h"
 
 #include "answerfields.h"
+#include "arithmetic.h"
+#include "grundhilfe.h"
+#include "grundpage.h"
 #include "gradientfill.h"
 #include "pagekit.h"
 #include "series.h"
@@ -95,6 +98,16 @@ FractionsPages::FractionsPages(TopicContext& ctx)
     setObjectName(QStringLiteral("FractionsPages"));
     buildSettingsPage();
     buildTaskPage();
+
+    // The arithmetic family on page 'BruchrechnungGrund' with its help window.
+    QWidget* owner = ctx.mainWindow ? ctx.mainWindow : ctx.exercisePages->window();
+    m_grundHelp = new TFormBruchGrundHilfe(owner);
+    m_grund = new GrundPage(kindPage(PageGrund));
+    GrundPage* grund = m_grund;
+    auto arithmetic = std::make_shared<FractionArithmeticTopic>(
+        ctx.services.random, [grund](const ArithmeticTask& t) { grund->showTask(t); });
+    registerKind(-1, {arithmetic, grund->fields(), [this] { m_grundHelp->showModal(); }});
+
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         for (int g = 0; g < 2; ++g) {
             QGroupBox* box = m_groupBoxes[g];
@@ -302,7 +315,8 @@ void FractionsPages::BitBtnBruch04Click()
 
 fractions::FractionsPages* installFractionsPages(TopicContext& ctx)
 {
-    return new fractions::FractionsPages(ctx);
+    auto* pages = new fractions::FractionsPages(ctx);
+    return pages;
 }
 
 } // namespace quorvel

@@ -1,0 +1,81 @@
+#pragma once
+// The four operations on two fractions, solved in the worked layout of six fields: both
+// fractions brought to a common denominator (or, for a division, the first fraction and
+// the reciprocal of the second), then the reduced result. Drawing, solving, the field
+// layout per operation, and the kind in the series frame. Plain C++.
+
+#include "fractionkind.h"
+
+#include <array>
+#include <functional>
+
+namespace quorvel {
+class RandomSource;
+}
+
+namespace quorvel::fractions {
+
+enum FractionOperation : int { OpAddition = 1, OpSubtraction = 2, OpMultiplication = 3, OpDivision = 4 };
+
+struct Fraction {
+    int numerator = 0;
+    int denominator = 1;
+    friend bool operator==(const Fraction&, const Fraction&) = default;
+};
+
+struct ArithmeticTask {
+    int operation = OpAddition;
+    Fraction first;  // as shown: in lowest terms
+    Fraction second;
+    std::array<int, 6> expected{}; // E1 .. E6: edBruchAufg01 .. 06
+};
+
+// The fields, signs and hints of page 'BruchrechnungGrund' for one operation.
+struct ArithmeticLayout {
+    const char* operatorSign;   // lblBruchAufg05
+    const char* resultSign;     // lblBruchAufg07; hidden with the last four fields when empty
+    bool allFields;             // false: only edBruchAufg01 / 02 (the product)
+    std::array<const char*, 6> hints;  // tooltips of edBruchAufg01 .. 06 (empty: none)
+    std::array<const char*, 6> names;  // accessible names of edBruchAufg01 .. 06
+};
+const ArithmeticLayout& arithmeticLayout(int operation);
+
+// The largest numerator and denominator drawn at a difficulty (0 leicht .. 2 schwer).
+struct OperandRange {
+    int numerators; // Random(numerators + 1), 0 drawn again
+    int denominators;
+};
+OperandRange operandRange(int difficulty);
+
+// Reduces both operands and fills E1 .. E6. A difference of zero expects 0 over 1.
+ArithmeticTask solveFractionTask(int operation, Fraction first, Fraction second);
+
+// Draws two fractions at the difficulty (re-seeding the generator first); for a
+// subtraction the greater one comes first, so the difference is never negative.
+std::pair<Fraction, Fraction> drawFractionOperands(RandomSource& random, int operation,
+                                                   int difficulty);
+
+// "2/3 + 1/4 =": the task as one line, for a screen reader.
+QString arithmeticTaskText(const ArithmeticTask& task);
+
+class FractionArithmeticTopic final : public FractionKindTopic {
+public:
+    FractionArithmeticTopic(RandomSource& random, std::function<void(const ArithmeticTask&)> show);
+
+    int drawTask() override;
+    const ArithmeticTask& task() const { return m_task; }
+    bool mixedOperations() const { return m_mixed; }
+
+protected:
+    void startKind(const FractionSettings& settings) override;
+
+private:
+    RandomSource& m_random;
+    std::function<void(const ArithmeticTask&)> m_show;
+    bool m_mixed = false;
+    int m_operation = OpAddition;
+    int m_difficulty = 0;
+    ArithmeticTask m_task;
+};
+
+} // namespace quorvel::fractions
