@@ -1,4 +1,8 @@
 #include "updownlong.h"
+
+#include "conversionerror.h"
+#include "inputfilter.h"
+#include "services.h"
 #include "updownvalue.h"
 
 #include <QKeyEvent>
@@ -35,6 +39,7 @@ void TUpDownLong::setAssociate(QLineEdit* edit)
         disconnect(m_edit, nullptr, this, nullptr);
     }
     m_edit = edit;
+    m_editObject = edit;
     if (!edit)
         return;
     if (parentWidget() != edit->parentWidget())
@@ -59,9 +64,13 @@ QLineEdit* TUpDownLong::Associate() const { return m_edit.data(); }
 
 void TUpDownLong::placeAtEdit()
 {
-    if (!m_edit)
-        return;
-    const QRect g = m_edit->geometry();
+    if (m_edit)
+        placeAt(m_edit);
+}
+
+void TUpDownLong::placeAt(const QWidget* edit)
+{
+    const QRect g = edit->geometry();
     setGeometry(g.right() + 1, g.top(), kButtonWidth, g.height());
 }
 
@@ -168,7 +177,10 @@ void TUpDownLong::mouseReleaseEvent(QMouseEvent* e)
 
 bool TUpDownLong::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_edit) {
+    // Compared as plain objects: while the edit is being destroyed it sends events as a
+    // mere QWidget, and turning it into a QLineEdit then would be a wrong downcast.
+    if (watched == m_editObject.data()) {
+        auto* editWidget = static_cast<QWidget*>(watched);
         switch (event->type()) {
         case QEvent::KeyPress: {
             const auto* key = static_cast<QKeyEvent*>(event);
@@ -180,7 +192,7 @@ bool TUpDownLong::eventFilter(QObject* watched, QEvent* event)
         }
         case QEvent::Move:
         case QEvent::Resize:
-            placeAtEdit();
+            placeAt(editWidget);
             break;
         case QEvent::ShowToParent:
             show();
@@ -189,7 +201,7 @@ bool TUpDownLong::eventFilter(QObject* watched, QEvent* event)
             hide();
             break;
         case QEvent::EnabledChange:
-            setEnabled(m_edit->isEnabled());
+            setEnabled(editWidget->isEnabled());
             break;
         default:
             break;
@@ -199,15 +211,16 @@ bool TUpDownLong::eventFilter(QObject* watched, QEvent* event)
 }
 
 TUpDownLong* addUpDownLong(QWidget* parent, const QRect& geometry, const QString& editName,
-                           const QString& upDownName, const UpDownSetup& setup)
+                           const QString& upDownName, const UpDownSetup& setup,
+                           const QString& spoken)
 {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(editName);
-    edit->setAccessibleName(editName);
+    edit->setAccessibleName(spoken.isEmpty() ? editName : spoken);
     edit->setGeometry(geometry);
     auto* upDown = new TUpDownLong(parent);
     upDown->setObjectName(upDownName);
-    upDown->setAccessibleName(upDownName);
+    upDown->setAccessibleName(spoken.isEmpty() ? upDownName : spoken + QStringLiteral(" ändern"));
     upDown->setMin(setup.min);
     upDown->setMax(setup.max);
     upDown->setIncrement(setup.increment);
@@ -215,7 +228,32 @@ TUpDownLong* addUpDownLong(QWidget* parent, const QRect& geometry, const QString
     upDown->setTidyOnLeave(setup.tidyOnLeave);
     upDown->setPosition(setup.position);
     upDown->setAssociate(edit);
+    const QString lo = QString::fromStdString(formatUpDownValue(setup.min, true));
+    const QString hi = QString::fromStdString(formatUpDownValue(setup.max, true));
+    restrictInput(edit, kDigitCharacters + (setup.min < 0 ? QStringLiteral(".-") : QStringLiteral(".")),
+                  int(std::max(lo.size(), hi.size())));
     return upDown;
+}
+
+std::optional<std::int32_t> taskCountForStart(TUpDownLong* spinner, MessageSink& messages)
+{
+    const QLineEdit* edit = spinner->Associate();
+    const QString text = edit ? edit->text() : QString();
+    const QString range = QStringLiteral("Bitte geben Sie eine Zahl von %1 bis %2 ein !")
+                              .arg(std::min(spinner->Min(), spinner->Max()))
+                              .arg(std::max(spinner->Min(), spinner->Max()));
+    if (edit && text.trimmed().isEmpty()) {
+        messages.showMessage(QStringLiteral("Es wurde keine Aufgabenanzahl eingegeben.\r") + range);
+        return std::nullopt;
+    }
+    if (edit && !parseUpDownText(text.toStdString())) {
+        messages.showMessage(QStringLiteral("„%1“ ist keine Aufgabenanzahl.\r").arg(quotedInput(text))
+                             + range);
+        return std::nullopt;
+    }
+    const std::int32_t count = spinner->Position();
+    spinner->setPosition(count); // "0" becomes "1", "5000" "1.000": what the series uses
+    return count;
 }
 
 } // namespace quorvel

@@ -7,11 +7,14 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 
 class QLineEdit;
 class QTimer;
 
 namespace quorvel {
+
+class MessageSink;
 
 class TUpDownLong : public QWidget {
     Q_OBJECT
@@ -67,8 +70,10 @@ private:
     void step(int direction);
     void writeEdit();
     void placeAtEdit();
+    void placeAt(const QWidget* edit);
 
     QPointer<QLineEdit> m_edit;
+    QPointer<QObject> m_editObject; // the same edit, for comparing without a downcast
     std::int32_t m_min = 0;
     std::int32_t m_max = 100;
     std::int32_t m_position = 0;
@@ -95,9 +100,18 @@ inline constexpr UpDownSetup kTaskCountSpinner{1, 1000, 10, 1, true};
 inline constexpr UpDownSetup kPrimeRangeSpinner{0, 2147400000, 0, 1000, false, false};
 
 // Creates an edit with a spinner at its right edge; together they take `geometry`
-// (the edit is kButtonWidth narrower). Both get their names as objectName and
-// accessible name. The edit is reachable through Associate().
+// (the edit is kButtonWidth narrower). Both get their names as objectName; a screen
+// reader announces the edit by `spoken` (the words of its label, such as
+// "Aufgabenanzahl") and the arrows as "`spoken` ändern". The edit is reachable through Associate(). It takes digits and the
+// group separator (a minus too when Min is negative), typed or pasted, and no more of
+// them than the longest value of the range needs.
 TUpDownLong* addUpDownLong(QWidget* parent, const QRect& geometry, const QString& editName,
-                           const QString& upDownName, const UpDownSetup& setup);
+                           const QString& upDownName, const UpDownSetup& setup,
+                           const QString& spoken = QString());
+
+// The task count when a series starts: a field that holds no whole number (emptied,
+// say) is refused with a German notice and nothing is returned; a number outside
+// Min..Max is held to the range, and the field shows the value used.
+std::optional<std::int32_t> taskCountForStart(TUpDownLong* spinner, MessageSink& messages);
 
 } // namespace quorvel
