@@ -1,10 +1,10 @@
-#include "unitnumber.h"
+#include "decimaltext.h"
 
 #include <charconv>
 #include <cmath>
 #include <string>
 
-namespace quorvel::units {
+namespace quorvel {
 
 namespace {
 constexpr int kSignificant = 15;
@@ -118,4 +118,4 @@ long double roundToWritten(long double value)
     return back;
 }
 
-} // namespace quorvel::units
+} // namespace quorvel
