@@ -1,0 +1,176 @@
+#include "ordercompare.h"
+
+#include "fractioncore.h"
+#include "fractiondraw.h"
+
+#include <set>
+
+namespace quorvel::fractions {
+
+namespace {
+
+struct Limits {
+    int numerator, denominator; // Random(n) bounds
+};
+constexpr Limits kOrderingLimits[3] = {{16, 11}, {21, 16}, {51, 31}};
+constexpr Limits kComparingLimits[3] = {{26, 26}, {51, 51}, {201, 201}};
+
+SimpleFraction reduced(SimpleFraction f)
+{
+    ReduceFraction(f.numerator, f.denominator);
+    return f;
+}
+
+SimpleFraction drawFraction(const Limits& l, RandomSource& random)
+{
+    SimpleFraction f;
+    f.numerator = drawNonZero(random, l.numerator);
+    f.denominator = drawNonZero(random, l.denominator);
+    return f;
+}
+
+} // namespace
+
+std::array<int, 3> denseRanks(const std::array<std::int32_t, 3>& values)
+{
+    const std::set<std::int32_t> distinct(values.begin(), values.end());
+    std::array<int, 3> ranks{};
+    for (std::size_t j = 0; j < values.size(); ++j)
+        ranks[j] = int(std::distance(distinct.begin(), distinct.find(values[j])));
+    return ranks;
+}
+
+OrderingTask solveOrdering(const std::array<SimpleFraction, 3>& shown)
+{
+    OrderingTask t;
+    t.shown = shown;
+    for (std::size_t j = 0; j < 3; ++j)
+        t.reduced[j] = reduced(shown[j]);
+    // At most 29 * 28 * 27 from denominators up to 30: well inside 32 bits.
+    const auto k = std::int32_t(FractionLcm3(t.reduced[0].denominator, t.reduced[1].denominator,
+                                             t.reduced[2].denominator));
+    t.commonDenominator = k;
+    std::array<std::int32_t, 3> numerators{};
+    for (std::size_t j = 0; j < 3; ++j) {
+        numerators[j] = (k / t.reduced[j].denominator) * t.reduced[j].numerator;
+        t.expected[2 * j] = numerators[j];
+        t.expected[2 * j + 1] = k;
+    }
+    t.positions = denseRanks(numerators);
+    return t;
+}
+
+ComparingTask solveComparing(const std::array<SimpleFraction, 2>& shown)
+{
+    ComparingTask t;
+    t.shown = shown;
+    t.reduced = {reduced(shown[0]), reduced(shown[1])};
+    const auto k = std::int32_t(FractionLcm(t.reduced[0].denominator, t.reduced[1].denominator));
+    t.commonDenominator = k;
+    const std::int32_t e1 = (k / t.reduced[0].denominator) * t.reduced[0].numerator;
+    const std::int32_t e3 = (k / t.reduced[1].denominator) * t.reduced[1].numerator;
+    t.expected = {e1, k, e3, k};
+    t.relation = e1 > e3 ? FirstGreater : e1 < e3 ? FirstSmaller : BothEqual;
+    return t;
+}
+
+OrderingTask drawOrderingTask(int difficulty, RandomSource& random)
+{
+    const Limits& l = kOrderingLimits[clampDifficulty(difficulty)];
+    random.randomize();
+    std::array<SimpleFraction, 3> shown{};
+    for (auto& f : shown)
+        f = drawFraction(l, random);
+    return solveOrdering(shown);
+}
+
+ComparingTask drawComparingTask(int difficulty, RandomSource& random)
+{
+    const Limits& l = kComparingLimits[clampDifficulty(difficulty)];
+    random.randomize();
+    std::array<SimpleFraction, 2> shown{};
+    for (auto& f : shown)
+        f = drawFraction(l, random);
+    return solveComparing(shown);
+}
+
+QString tooFewValuesNotice() { return QStringLiteral("Zu wenige Werte !"); }
+
+QString orderingRuleText()
+{
+    return QStringLiteral(
+        "Damit man Brüche nach ihrer Größe ordnen kann, werden sie zunächst\r"
+        "vollständig gekürzt und anschließend auf einen gleichen Nenner\r"
+        "(kgV aller beteiligten Nenner) gebracht. Jetzt braucht man nur\r"
+        "noch die Zähler der Brüche nach ihrer Größe zu ordnen.");
+}
+
+QString comparingRuleText()
+{
+    return QStringLiteral(
+        "Um Brüche miteinander vergleichen zu können, muß man sie\r"
+        "als erstes auf den gleichen Nenner bringen. Als gemeinsamen\r"
+        "Nenner nimmt man für gewöhnlich das kgV aller beteiligten Nenner,\r"
+        "wobei die beteiligten Brüche vorher so weit wie möglich gekürzt werden.");
+}
+
+namespace {
+
+MultiFieldTexts tooFewValuesTexts()
+{
+    MultiFieldTexts t;
+    // Nothing given at all is "too few" as well.
+    t.noValue = tooFewValuesNotice();
+    t.tooFew = tooFewValuesNotice();
+    return t;
+}
+
+template <std::size_t N>
+void addIntegers(std::vector<AnswerField>& fields, const std::array<std::int32_t, N>& values)
+{
+    for (std::int32_t v : values)
+        fields.push_back(AnswerField::integer(v));
+}
+
+} // namespace
+
+OrderingTopic::OrderingTopic(RandomSource& random, std::function<void(const OrderingTask&)> show)
+    : m_random(random), m_show(std::move(show))
+{
+}
+
+int OrderingTopic::drawTask()
+{
+    m_task = drawOrderingTask(m_difficulty, m_random);
+    std::vector<AnswerField> fields;
+    addIntegers(fields, m_task.expected);
+    for (int p : m_task.positions)
+        fields.push_back(AnswerField::choice(p));
+    setAnswerFields(std::move(fields));
+    if (m_show)
+        m_show(m_task);
+    return kOrderingType;
+}
+
+MultiFieldTexts OrderingTopic::fieldTexts() const { return tooFewValuesTexts(); }
+
+ComparingTopic::ComparingTopic(RandomSource& random, std::function<void(const ComparingTask&)> show)
+    : m_random(random), m_show(std::move(show))
+{
+}
+
+int ComparingTopic::drawTask()
+{
+    m_task = drawComparingTask(m_difficulty, m_random);
+    std::vector<AnswerField> fields;
+    addIntegers(fields, m_task.expected);
+    fields.push_back(AnswerField::choice(m_task.relation));
+    setAnswerFields(std::move(fields));
+    if (m_show)
+        m_show(m_task);
+    return kComparingType;
+}
+
+MultiFieldTexts ComparingTopic::fieldTexts() const { return tooFewValuesTexts(); }
+
+} // namespace quorvel::fractions
