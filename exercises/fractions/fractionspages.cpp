@@ -2,6 +2,7 @@
 
 #include "answerfields.h"
 #include "arithmetic.h"
+#include "furtherkinds.h"
 #include "grundhilfe.h"
 #include "grundpage.h"
 #include "gradientfill.h"
@@ -316,6 +317,7 @@ void FractionsPages::BitBtnBruch04Click()
 fractions::FractionsPages* installFractionsPages(TopicContext& ctx)
 {
     auto* pages = new fractions::FractionsPages(ctx);
+    fractions::installSecondFractionKinds(*pages);
     return pages;
 }
 

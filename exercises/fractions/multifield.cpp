@@ -2,6 +2,7 @@
 
 #include "conversionerror.h"
 #include "decimalint.h"
+#include "decimaltext.h"
 
 #include <Qt>
 #include <cmath>
@@ -173,42 +174,16 @@ QStringList unpackFieldTexts(const QString& packed)
 
 bool parseCommaDecimal(const QString& text, double& value)
 {
-    const QString t = text.trimmed();
-    int i = 0;
-    if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+')))
-        ++i;
-    int digits = 0, commas = 0;
-    for (; i < t.size(); ++i) {
-        const QChar c = t[i];
-        if (c.isDigit() && c.unicode() < 128)
-            ++digits;
-        else if (c == QLatin1Char(',') && commas == 0)
-            ++commas;
-        else
-            return false;
-    }
-    if (digits == 0)
+    // The program's decimal reader; the fraction fields take no exponent form.
+    if (text.contains(QLatin1Char('e'), Qt::CaseInsensitive))
         return false;
-    QString c = t;
-    c.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    value = c.toDouble(&ok);
-    return ok && std::isfinite(value);
+    long double v = 0;
+    if (!parseNumber(text, v))
+        return false;
+    value = double(v);
+    return std::isfinite(value);
 }
 
-QString commaDecimalText(double value)
-{
-    QString s = QString::number(value, 'f', 10);
-    if (s.contains(QLatin1Char('.'))) {
-        while (s.endsWith(QLatin1Char('0')))
-            s.chop(1);
-        if (s.endsWith(QLatin1Char('.')))
-            s.chop(1);
-    }
-    if (s == QStringLiteral("-0"))
-        s = QStringLiteral("0");
-    s.replace(QLatin1Char('.'), QLatin1Char(','));
-    return s;
-}
+QString commaDecimalText(double value) { return formatNumber(value); }
 
 } // namespace quorvel::fractions
