@@ -9,6 +9,7 @@
 #include "pagekit.h"
 #include "primespages.h"
 #include "scratchpad.h"
+#include "statisticspage.h"
 #include "statisticsstore.h"
 #include "unitspages.h"
 
@@ -299,23 +300,12 @@ void TFormHaupt::buildExerciseArea(QWidget* page)
 
 void TFormHaupt::buildStatisticsPage(QWidget* page)
 {
-    auto* left = new QFrame(page);
-    left->setObjectName(QStringLiteral("PanelStatistik01"));
-    left->setFrameShape(QFrame::StyledPanel);
-    left->setGeometry(0, 0, 580, 500);
-    auto* right = new QFrame(page);
-    right->setObjectName(QStringLiteral("PanelStatistik02"));
-    right->setFrameShape(QFrame::StyledPanel);
-    right->setGeometry(578, 0, 222, 500);
-    QPushButton* back = makeButton(right, QStringLiteral("BitBtnStat01"), QStringLiteral("Zurück"),
-                                   12, 440, 182, 30);
-    QFont f(QStringLiteral("Times New Roman"), 11);
-    f.setBold(true);
-    back->setFont(f);
-    connect(back, &QPushButton::clicked, this, [this] {
-        m_services.state.currentChart = 0;
-        m_notebook01->setCurrentIndex(PageAuswahl);
-    });
+    auto* fill = new QVBoxLayout(page);
+    fill->setContentsMargins(0, 0, 0, 0);
+    m_statsPage = new StatisticsPage(m_services.state, m_store, m_services.messages, page);
+    fill->addWidget(m_statsPage);
+    // "Zurück" has set CurrentChart to 0.
+    m_statsPage->onBack = [this] { m_notebook01->setCurrentIndex(PageAuswahl); };
 }
 
 QString TFormHaupt::statusPanel(int index) const
@@ -362,6 +352,7 @@ void TFormHaupt::openStatistics(int button)
     m_store.saveAllStatistics();
     m_services.state.statsSelectionTopic = kStatsButtons[button].topic;
     m_services.state.statsSelectionPart = kStatsButtons[button].part;
+    m_statsPage->refresh(); // the merged counts and the new selection
     m_notebook01->setCurrentIndex(PageStatistik);
 }
 

@@ -17,6 +17,7 @@ class QUrl;
 namespace quorvel {
 
 class NumberPad;
+class StatisticsPage;
 class StatisticsStore;
 
 // Asks for the pupil's name; returns false when cancelled. Injected so tests need no dialog.
@@ -79,6 +80,7 @@ private:
     QLabel* m_panel0 = nullptr;
     QLabel* m_panel1 = nullptr;
     QCheckBox* m_sound = nullptr;
+    StatisticsPage* m_statsPage = nullptr;
     bool m_saved = false;
     DocumentOpener m_openDocument = openWithDesktop;
 };
