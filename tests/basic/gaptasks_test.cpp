@@ -3,10 +3,8 @@
 // which a gap series must not start.
 #include "fakes.h"
 #include "gaptasks.h"
-#include "gaptopic.h"
 
 #include <gtest/gtest.h>
-#include <map>
 
 using namespace quorvel;
 using namespace quorvel::basic;
@@ -70,8 +68,6 @@ TEST(GapTask, RandomDrawsKeepTheRules)
                 }
                 EXPECT_EQ(t.left, gapLeftText(t.operation, t.first));
                 EXPECT_EQ(t.right, gapRightText(t.result));
-                EXPECT_EQ(t.left.startsWith('('), t.first < 0);
-                EXPECT_EQ(t.right.startsWith(QStringLiteral("= (")), t.result < 0);
                 switch (t.operation) {
                 case OpAddition:
                     EXPECT_EQ(t.first + t.missing, t.result);
@@ -94,14 +90,6 @@ TEST(GapTask, RandomDrawsKeepTheRules)
             }
         }
     }
-}
-
-TEST(GapTask, DrawsEndEvenWhereNoStartIsAllowed)
-{
-    ScriptedRandom r;
-    EXPECT_EQ(nextGapTask(r, 3, 0, 0).result, 0);
-    EXPECT_NE(nextGapTask(r, 4, -9, -1).missing, 0);
-    EXPECT_EQ(drawNonZeroDividend(r, 7, 10, 11), 7);
 }
 
 TEST(GapTask, StartRefusals)
@@ -136,38 +124,8 @@ TEST(GapTask, StartRefusals)
             EXPECT_TRUE(refusal.endsWith(QStringLiteral("Bitte ändern Sie den Zahlenbereich.")));
         }
     }
-}
-
-TEST(GapTopic, MixedCountsEachTaskUnderItsOwnGapType)
-{
+    // Where the start is refused the draws still end.
     ScriptedRandom r;
-    BasicShared shared;
-    GrundPageSettings page;
-    page.rechenartItem = 4; // Gemischt
-    page.range = {RangeKind::TimesTable, 2};
-    int shown = 0;
-    GapTaskTopic topic(r, shared, [&] { return page; }, [&](const GapTask&) { ++shown; });
-    EXPECT_TRUE(topic.startRefusal().isEmpty());
-    topic.prepareSeries();
-    EXPECT_EQ(shared.selectedTaskType, 5);
-    EXPECT_EQ(shared.upperBound, 100);
-    std::map<int, int> types;
-    for (int i = 0; i < 400; ++i) {
-        const int type = topic.drawTask();
-        EXPECT_EQ(type, topic.currentTask().operation + 4);
-        ++types[type];
-    }
-    EXPECT_EQ(shown, 400);
-    EXPECT_EQ(types.size(), 4u);
-    EXPECT_EQ(types.begin()->first, 5);
-    EXPECT_EQ(types.rbegin()->first, 8);
-
-    // The answer is the missing operand; typed text that is no number is reported.
-    const QString missing = QString::number(topic.currentTask().missing);
-    EXPECT_EQ(topic.checkAnswer(missing).state, AnswerState::Right);
-    EXPECT_EQ(topic.checkAnswer(missing + "1").state, AnswerState::Wrong);
-    const AnswerCheck bad = topic.checkAnswer(QStringLiteral("1-"));
-    EXPECT_EQ(bad.state, AnswerState::Invalid);
-    EXPECT_EQ(bad.error, "'1-' ist kein gültiger Integerwert.");
-    EXPECT_EQ(topic.expectedAnswerText(), missing);
+    EXPECT_EQ(nextGapTask(r, 3, 0, 0).result, 0);
+    EXPECT_NE(nextGapTask(r, 4, -9, -1).missing, 0);
 }
