@@ -118,6 +118,7 @@ private:
         m_decimal->setObjectName(QStringLiteral("EditZahlen02"));
         m_decimal->setGeometry(kFieldX, 120, kFieldW, kFieldH);
         m_decimal->setFont(fieldFont);
+        m_decimal->setMaxLength(numsys::kMaxDecimalFieldLength);
         m_decimalLabel->setBuddy(m_decimal);
 
         m_systemLabel = makeLabel(page, QStringLiteral("LabelZSys06"), QString(), kFieldX, 172);
@@ -126,6 +127,7 @@ private:
         m_system->setObjectName(QStringLiteral("EditZahlen03"));
         m_system->setGeometry(kFieldX, 192, kFieldW, kFieldH);
         m_system->setFont(fieldFont);
+        m_system->setMaxLength(numsys::kMaxSystemFieldLength);
         m_systemLabel->setBuddy(m_system);
 
         m_convert = makeButton(page, QStringLiteral("BitBtnZSysUmrechnen"),

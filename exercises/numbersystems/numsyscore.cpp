@@ -239,10 +239,13 @@ CalcOutcome decide(NumeralSystem system, const QString& decimalText, const QStri
     const SystemInfo& info = systemInfo(system);
     if (!decimalText.isEmpty()) {
         const std::optional<qint32> value = readInteger(decimalText);
-        // Negative values have no numeral here, so they are refused like any other
-        // text that is no valid (non-negative) whole number.
-        if (!value || *value < 0) {
+        if (!value) {
             o.error = integerConversionError(decimalText);
+            return o;
+        }
+        // Negative values have no numeral here; the pupil is told why, the fields stay.
+        if (*value < 0) {
+            o.notice = kNegativeNumber;
             return o;
         }
         if (system == NumeralSystem::Roman) {
@@ -283,7 +286,8 @@ CalcOutcome decide(NumeralSystem system, const QString& decimalText, const QStri
         break;
     case ConvError::NotAnInteger:
     case ConvError::TooLarge:
-        o.error = integerConversionError(r.text);
+        // A valid numeral whose value passes 2147483647; the fields stay as they are.
+        o.notice = kValueTooLarge;
         break;
     }
     return o;

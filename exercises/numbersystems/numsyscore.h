@@ -17,6 +17,13 @@ inline const QString kRomanTooLarge = QStringLiteral("Zahl darf nicht größer s
 inline const QString kRomanBadFormat = QStringLiteral("Fehlerhaftes Format");
 // The base systems' notice has always been spelt this way; pupils and worksheets know it.
 inline const QString kBaseBadFormat = QStringLiteral("Fehlerhaftes Fomat !");
+// Why a number cannot be converted: below 0, or a numeral whose value passes 32 bits.
+inline const QString kNegativeNumber =
+    QStringLiteral("Negative Zahlen können nicht umgerechnet werden !");
+inline const QString kValueTooLarge = QStringLiteral("Die Zahl ist zu groß (höchstens 2147483647) !");
+// The longest texts the fields take: a sign and ten digits; 31 binary digits and one more.
+constexpr int kMaxDecimalFieldLength = 11;
+constexpr int kMaxSystemFieldLength = 32;
 
 
 enum class ConvError {

@@ -495,15 +495,28 @@ INSTANTIATE_TEST_SUITE_P(
                  "'2147483648' ist kein gültiger Integerwert.", false},
         CalcCase{B16, "12a", "", "12a", "", "", "'12a' ist kein gültiger Integerwert.", false},
         CalcCase{B2, " ", "", " ", "", "", "' ' ist kein gültiger Integerwert.", false},
-        CalcCase{B2, "-5", "", "-5", "", "", "'-5' ist kein gültiger Integerwert.", false},
-        CalcCase{R, "-1", "", "-1", "", "", "'-1' ist kein gültiger Integerwert.", false},
-        CalcCase{B16, "", "80000000", "", "80000000", "",
-                 "'80000000' ist kein gültiger Integerwert.", false},
+        // Negative numbers and numerals above 32 bits are told why, the fields stay.
+        CalcCase{B2, "-5", "", "-5", "", "Negative Zahlen können nicht umgerechnet werden !", "", false},
+        CalcCase{R, "-1", "", "-1", "", "Negative Zahlen können nicht umgerechnet werden !", "", false},
+        CalcCase{B16, " -2147483648", "", " -2147483648", "",
+                 "Negative Zahlen können nicht umgerechnet werden !", "", false},
+        CalcCase{B16, "", "80000000", "", "80000000",
+                 "Die Zahl ist zu groß (höchstens 2147483647) !", "", false},
         CalcCase{B2, "", "10000000000000000000000000000000", "",
-                 "10000000000000000000000000000000", "",
-                 "'10000000000000000000000000000000' ist kein gültiger Integerwert.", false},
-        CalcCase{B16, "", "ffffffffff", "", "FFFFFFFFFF", "",
-                 "'FFFFFFFFFF' ist kein gültiger Integerwert.", false}));
+                 "10000000000000000000000000000000",
+                 "Die Zahl ist zu groß (höchstens 2147483647) !", "", false},
+        CalcCase{B16, "", "ffffffff", "", "FFFFFFFF",
+                 "Die Zahl ist zu groß (höchstens 2147483647) !", "", false},
+        CalcCase{B8, "", "20000000000", "", "20000000000",
+                 "Die Zahl ist zu groß (höchstens 2147483647) !", "", false}));
+
+TEST(UmrechnenLongInput, APastedPageIsQuotedByItsFirst30Characters)
+{
+    const QString pasted = QStringLiteral("12345abcde").repeated(1000);
+    const CalcOutcome o = convertFields(B2, pasted, QString());
+    EXPECT_EQ(o.error, QStringLiteral("'12345abcde12345abcde12345abcde…' ist kein gültiger Integerwert."));
+    EXPECT_EQ(o.decimalText, pasted); // nothing is lost from the field
+}
 
 TEST(UmrechnenNoticeTexts, FieldsBehindTheNotice)
 {

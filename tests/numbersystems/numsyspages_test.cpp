@@ -5,6 +5,7 @@
 #include "topiccontext.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -248,10 +249,10 @@ INSTANTIATE_TEST_SUITE_P(
         FlowCase{"BitBtnZSys02", "2147483648", "", "2147483648", "",
                  "'2147483648' ist kein gültiger Integerwert.", true},
         FlowCase{"BitBtnZSys05", "1a", "", "1a", "", "'1a' ist kein gültiger Integerwert.", true},
-        FlowCase{"BitBtnZSys01", "-4", "", "-4", "", "'-4' ist kein gültiger Integerwert.", true},
-        FlowCase{"BitBtnZSys03", "-1", "", "-1", "", "'-1' ist kein gültiger Integerwert.", true},
+        FlowCase{"BitBtnZSys01", "-4", "", "-4", "", "Negative Zahlen können nicht umgerechnet werden !", false},
+        FlowCase{"BitBtnZSys03", "-1", "", "-1", "", "Negative Zahlen können nicht umgerechnet werden !", false},
         FlowCase{"BitBtnZSys05", "", "fffffffff", "", "FFFFFFFFF",
-                 "'FFFFFFFFF' ist kein gültiger Integerwert.", true}));
+                 "Die Zahl ist zu groß (höchstens 2147483647) !", false}));
 
 INSTANTIATE_TEST_SUITE_P(
     Conversions, PageFlow,
@@ -322,10 +323,12 @@ TEST_F(Pages, ControlsCarryTheirNamesAndAccessibleNames)
     EXPECT_EQ(convertButton()->text(), QStringLiteral("&Umrechnen"));
     EXPECT_EQ(find<QPushButton>(PageZahlensystemeBerechnung, "BitBtnZSysZurueck")->text(),
               QStringLiteral("&Zurück"));
-    // No key filter and no length limit.
+    // No key filter (wrong characters get their notice), but no more characters than the
+    // longest valid input needs: a sign and ten digits, 31 binary digits and one more.
     EXPECT_EQ(decimal()->validator(), nullptr);
     EXPECT_EQ(system()->validator(), nullptr);
-    EXPECT_GE(system()->maxLength(), 32767);
+    EXPECT_EQ(decimal()->maxLength(), 11);
+    EXPECT_EQ(system()->maxLength(), 32);
     // Everything lies inside the 539 x 500 page.
     for (int p : {int(PageZahlensysteme), int(PageZahlensystemeBerechnung)})
         for (QWidget* w : pages->widget(p)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -333,4 +336,33 @@ TEST_F(Pages, ControlsCarryTheirNamesAndAccessibleNames)
                 EXPECT_TRUE(QRect(0, 0, 539, 500).contains(w->geometry()))
                     << w->objectName().toStdString();
             }
+}
+
+TEST_F(Pages, APastedPageAndNumbersBeyondTheCalculatorAreToldWhy)
+{
+    open("BitBtnZSys05");
+    // A pasted page: the field keeps the first eleven characters, the error quotes them.
+    QApplication::clipboard()->setText(QStringLiteral("x").repeated(10000));
+    decimal()->paste();
+    EXPECT_EQ(decimal()->text(), QString(11, QLatin1Char('x')));
+    clickConvert();
+    ASSERT_EQ(ts.messages.messages.size(), 1u);
+    EXPECT_EQ(lastMessage().text, "'xxxxxxxxxxx' ist kein gültiger Integerwert.");
+    // A negative number and a numeral past 32 bits: the notice says why, fields stay.
+    const struct { const char* decimal; const char* system; const char* notice; } rows[] = {
+        {"-5", "", "Negative Zahlen können nicht umgerechnet werden !"},
+        {"", "FFFFFFFF", "Die Zahl ist zu groß (höchstens 2147483647) !"},
+    };
+    for (const auto& row : rows) {
+        ts.messages.messages.clear();
+        decimal()->setText(QString::fromLatin1(row.decimal));
+        system()->setText(QString::fromLatin1(row.system));
+        clickConvert();
+        ASSERT_EQ(ts.messages.messages.size(), 1u) << row.notice;
+        EXPECT_EQ(lastMessage().text, QString::fromUtf8(row.notice));
+        EXPECT_EQ(lastMessage().kind, MessageKind::Information);
+        EXPECT_FALSE(lastMessage().error);
+        EXPECT_EQ(decimal()->text(), QString::fromLatin1(row.decimal));
+        EXPECT_EQ(system()->text(), QString::fromLatin1(row.system));
+    }
 }
