@@ -9,6 +9,7 @@
 #include "statisticsstore.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QPrinter>
@@ -178,7 +179,8 @@ TEST_F(PageFixture, SavesTheChartOnScreenAsPng)
     // Ctrl+S on the page does the same.
     answer = dir.filePath(QStringLiteral("taste.png"));
     page->show();
-    page->activateWindow();
+    QApplication::setActiveWindow(page.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(page.get()));
     button("BitBtnStat02")->setFocus();
     QTest::keyClick(button("BitBtnStat02"), Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(QFile::exists(answer));
