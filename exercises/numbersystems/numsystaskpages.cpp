@@ -26,7 +26,7 @@ namespace {
 
 // Right half "Übungsaufgaben" of 'Zahlensysteme' (x 280 .. 539, beside the separator).
 constexpr int kHalfLeft = 288;
-constexpr int kHalfRight = 531;
+constexpr int kHalfRight = 535;
 
 // Task page: the names over the row, the shown number and the answer field.
 constexpr int kNameRowY = 96;
@@ -49,9 +49,9 @@ struct GroupDesign {
 };
 
 const GroupDesign kGroups[] = {
-    {"RadioGroupZahlen01", "Zahlensystem", kSystemItems, 5, QRect(kHalfLeft, 60, 116, 150), 1},
+    {"RadioGroupZahlen01", "Zahlensystem", kSystemItems, 5, QRect(kHalfLeft, 60, 112, 150), 1},
     {"RadioGroupZahlen02", "Umrechnen in das", kDirectionItems, 2,
-     QRect(kHalfLeft + 122, 60, kHalfRight - kHalfLeft - 122, 96), 1},
+     QRect(kHalfLeft + 118, 60, kHalfRight - kHalfLeft - 118, 96), 1},
     {"RadioGroupZahlen03", "Schwierigkeitsgrad", kDifficultyItems, 3,
      QRect(kHalfLeft, 222, kHalfRight - kHalfLeft, 50), 3},
 };
@@ -84,7 +84,7 @@ QButtonGroup* radioGroup(QWidget* page, const GroupDesign& d)
     auto* group = new QButtonGroup(box);
     group->setObjectName(name + QStringLiteral("Buttons"));
     const int rows = (d.count + d.columns - 1) / d.columns;
-    const int columnWidth = (d.box.width() - 16) / d.columns;
+    const int columnWidth = (d.box.width() - 12) / d.columns;
     int y = 22;
     for (int i = 0; i < d.count; ++i) {
         const QString item = QString::fromUtf8(d.items[i]);
@@ -96,14 +96,14 @@ QButtonGroup* radioGroup(QWidget* page, const GroupDesign& d)
         if (row == 0)
             y = 22;
         int height = 20;
-        if (b->sizeHint().width() > columnWidth - 4) {
+        if (b->sizeHint().width() > columnWidth) {
             QString broken = item;
             broken.replace(QStringLiteral("  "), QStringLiteral("\n"));
             b->setText(broken);
             b->setToolTip(item);
             height = std::max(height, b->sizeHint().height());
         }
-        b->setGeometry(10 + col * columnWidth, y, columnWidth - 4, height);
+        b->setGeometry(8 + col * columnWidth, y, columnWidth, height);
         y += height + 4;
         group->addButton(b, i);
     }

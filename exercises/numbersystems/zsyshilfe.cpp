@@ -5,7 +5,9 @@
 
 #include <QGuiApplication>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace quorvel {
@@ -13,7 +15,19 @@ namespace quorvel {
 namespace {
 // Cream (#FFFBF0) on the left to white on the right.
 const QColor kCream{0xFF, 0xFB, 0xF0};
-constexpr int kMargin = 8;
+constexpr int kMargin = 4;
+
+// The application's style with less room beside each tab caption.
+class SlimTabs : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override
+    {
+        if (metric == PM_TabBarTabHSpace)
+            return 6;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 } // namespace
 
 TFormZSysHilfe::TFormZSysHilfe(QWidget* parent) : QWidget(parent, Qt::Window)
@@ -33,6 +47,11 @@ TFormZSysHilfe::TFormZSysHilfe(QWidget* parent) : QWidget(parent, Qt::Window)
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl01"));
     m_pages->setGeometry(kMargin, kMargin, kWidth - 2 * kMargin, kHeight - 2 * kMargin);
+    // Five captions side by side in the window's width: slimmer tabs, no scroll arrows.
+    m_pages->setUsesScrollButtons(false);
+    auto* slim = new SlimTabs;
+    slim->setParent(this);
+    m_pages->tabBar()->setStyle(slim);
 
     QFont memoFont(QStringLiteral("Courier"));
     memoFont.setStyleHint(QFont::TypeWriter);
