@@ -2,6 +2,7 @@
 
 #include "conversionerror.h"
 #include "gradientfill.h"
+#include "inputfilter.h"
 #include "linelistview.h"
 #include "pagekit.h"
 #include "primecore.h"
@@ -22,7 +23,9 @@
 #include <QTabWidget>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <optional>
 
 namespace quorvel {
 
@@ -37,14 +40,17 @@ QString kgvTooLarge()
         .arg(primes::kLargestResult);
 }
 
-// The key filters: digits and Backspace pass, every other typed character is dropped.
-// In a range field Backspace is dropped too when it would empty the field.
-class DigitKeyFilter : public QObject {
+// The fields take digits only, at most ten of them, whether typed (with any modifier
+// held), pasted or dropped: the shared character filter sees every change of the text.
+void digitsOnly(QLineEdit* edit)
+{
+    restrictInput(edit, kDigitCharacters, kMaxInt32Digits);
+}
+
+// In a range field Backspace is dropped when it would empty the field.
+class KeepOneCharacter : public QObject {
 public:
-    DigitKeyFilter(QObject* parent, bool keepOneCharacter)
-        : QObject(parent), m_keepOne(keepOneCharacter)
-    {
-    }
+    using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -52,23 +58,9 @@ protected:
         if (event->type() != QEvent::KeyPress)
             return false;
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-            return false; // shortcuts (copy, paste, mnemonics) are no typed characters
-        if (key->key() == Qt::Key_Backspace) {
-            auto* edit = qobject_cast<QLineEdit*>(watched);
-            return m_keepOne && edit && edit->text().size() == 1;
-        }
-        const QString text = key->text();
-        // Cursor keys, Tab, Return and Delete type no character. On X11 Delete and Escape
-        // carry a control character as their text ("\x7f", "\x1b"); those pass too.
-        if (text.isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab
-            || (text.size() == 1 && (text[0].unicode() < 0x20 || text[0].unicode() == 0x7f)))
-            return false;
-        return !(text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9'));
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        return key->key() == Qt::Key_Backspace && edit && edit->text().size() == 1;
     }
-
-private:
-    bool m_keepOne;
 };
 
 QLineEdit* makeEdit(QWidget* parent, const QString& name, int x, int y, int w)
@@ -151,6 +143,9 @@ private:
 
     void BitBtnPrimCalcClick();
     void updatePrimeProgress();
+    std::optional<std::array<std::uint32_t, 2>> rangeEnds() const;
+    bool rangeChanged() const;
+    QString cancelledText() const;
     void BitBtnPrimFakClick();
     void calculateGgTKgV(bool ggt);
 
@@ -164,6 +159,9 @@ private:
     QLabel* m_status = nullptr;
     QPushButton* m_stop = nullptr;
     QPushButton* m_toEnd = nullptr;
+    // The range of the list on screen, to tell when the fields no longer match it.
+    bool m_listed = false;
+    std::optional<std::array<std::uint32_t, 2>> m_listedRange;
     QLineEdit* m_factorEdit = nullptr;
     QListWidget* m_factorList = nullptr;
     QLineEdit* m_fields[2][4] = {}; // [ggT, kgV][edXXX01 .. edXXX04]
@@ -256,13 +254,15 @@ void PrimesPages::buildPrimeTab(QWidget* tab)
     m_from->setText(QStringLiteral("0"));
     m_to->setText(QStringLiteral("0"));
     for (QLineEdit* e : {m_from, m_to}) {
-        e->installEventFilter(new DigitKeyFilter(e, true));
+        digitsOnly(e);
+        e->installEventFilter(new KeepOneCharacter(e));
         // edPrimCalc01Change / edPrimCalc02Change: every new text is read as the spinner's
         // position. A text that is no 32-bit number (emptied with Delete, too many digits,
         // pasted letters) is reported at once; the spinner keeps its position.
         connect(e, &QLineEdit::textChanged, this, [this](const QString& text) {
             if (!primes::parseInteger(text.toStdString()))
                 services().messages.showError(integerConversionError(text));
+            updatePrimeProgress(); // an old list no longer matches the range
         });
     }
 
@@ -318,15 +318,51 @@ void PrimesPages::updatePrimeProgress()
     if (counting)
         m_status->setText(QStringLiteral("%1 Primzahlen bis %2").arg(primes).arg(m_model->reached()));
     else if (m_model->cancelled())
-        m_status->setText(QStringLiteral("Abgebrochen bei %1").arg(m_model->reached()));
+        m_status->setText(cancelledText());
     else if (m_model->finished())
         m_status->setText(QStringLiteral("%1 Primzahlen, %2 Zeilen").arg(primes).arg(m_model->rowCount()));
     else
         m_status->clear();
+    if (m_listed && rangeChanged())
+        m_status->setText(QStringLiteral("Bereich geändert – Berechnen drücken"));
+}
+
+// The ends of the range as "&Berechnen" takes them, or nothing for a field that is no number.
+std::optional<std::array<std::uint32_t, 2>> PrimesPages::rangeEnds() const
+{
+    std::array<std::uint32_t, 2> ends{};
+    const QLineEdit* fields[2] = {m_from, m_to};
+    for (int i = 0; i < 2; ++i) {
+        const auto v = primes::parseInteger(fields[i]->text().toStdString());
+        if (!v)
+            return std::nullopt;
+        ends[std::size_t(i)] =
+            std::uint32_t(std::min<std::int64_t>(std::llabs(*v), primes::kLargestResult));
+    }
+    if (ends[0] > ends[1])
+        std::swap(ends[0], ends[1]);
+    return ends;
+}
+
+bool PrimesPages::rangeChanged() const { return rangeEnds() != m_listedRange; }
+
+// A cancelled list ends with its last full line: the summary names the last prime on it,
+// which is where a pupil reading the list sees it stop.
+QString PrimesPages::cancelledText() const
+{
+    const int rows = m_model->rowCount();
+    if (rows > 0) {
+        const QString last = m_model->data(m_model->index(rows - 1)).toString();
+        const QStringList numbers = last.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (!numbers.isEmpty())
+            return QStringLiteral("Abgebrochen nach %1").arg(numbers.last());
+    }
+    return QStringLiteral("Abgebrochen, noch keine Primzahl angezeigt");
 }
 
 void PrimesPages::BitBtnPrimCalcClick()
 {
+    m_listed = false;
     m_model->clear();
     m_list->viewport()->unsetCursor();
     if (m_from->text().isEmpty() || m_to->text().isEmpty()) {
@@ -345,6 +381,8 @@ void PrimesPages::BitBtnPrimCalcClick()
         ends[i] = std::uint32_t(std::min<std::int64_t>(std::llabs(*v), primes::kLargestResult));
     }
     m_list->viewport()->setCursor(Qt::BusyCursor);
+    m_listed = true;
+    m_listedRange = rangeEnds();
     m_model->start(ends[0], ends[1]);
     m_list->scrollToTop();
 }
@@ -353,7 +391,7 @@ void PrimesPages::buildFactorTab(QWidget* tab)
 {
     makeLabel(tab, QStringLiteral("LabelPrimFak02"), QStringLiteral("Zu zerlegende Zahl"), 12, 12);
     m_factorEdit = makeEdit(tab, QStringLiteral("edPrimFak01"), 12, 30, 150);
-    m_factorEdit->installEventFilter(new DigitKeyFilter(m_factorEdit, false));
+    digitsOnly(m_factorEdit);
     QPushButton* go = boldButton(tab, QStringLiteral("BitBtnPrimFak"), QStringLiteral("&Zerlegen"),
                                  176, 28, 110, 25);
     connect(go, &QPushButton::clicked, this, [this] { BitBtnPrimFakClick(); });
@@ -391,7 +429,7 @@ void PrimesPages::buildGgTKgVTab(QWidget* tab, bool ggt)
     for (int i = 0; i < 3; ++i) {
         fields[i] = makeEdit(tab, QStringLiteral("ed%1%2").arg(key).arg(i + 1, 2, 10, QLatin1Char('0')),
                              12 + 130 * i, 36, 120);
-        fields[i]->installEventFilter(new DigitKeyFilter(fields[i], false));
+        digitsOnly(fields[i]);
     }
     fields[2]->hide();
     const RadioGroup group =
@@ -439,6 +477,7 @@ void PrimesPages::calculateGgTKgV(bool ggt)
     const std::uint64_t result =
         ggt ? primes::GgTBerechnen(sorted) : primes::KgVBerechnen(sorted);
     if (!ggt && result > std::uint64_t(primes::kLargestResult)) {
+        fields[3]->clear(); // the answer to the numbers before must not stand beside these
         services().messages.showMessage(kgvTooLarge());
         return;
     }

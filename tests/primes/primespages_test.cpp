@@ -9,6 +9,7 @@
 #include "updownlong.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
@@ -207,14 +208,16 @@ TEST_F(PrimesPagesTest, EmptyOrOversizedRangeFieldsAreRefused)
     EXPECT_FALSE(messages()[1].error);
     EXPECT_EQ(model()->rowCount(), 0);
 
+    // Ten digits at most; ten nines are still past the 32-bit range.
     edit("edPrimCalc01")->setText("99999999999");
+    EXPECT_EQ(edit("edPrimCalc01")->text(), "9999999999");
     emit edit("edPrimCalc01")->editingFinished();
     edit("edPrimCalc02")->setText("10");
     click("BitBtnPrimCalc");
     ASSERT_EQ(messages().size(), 4u);
-    EXPECT_EQ(messages()[2].text, "'99999999999' ist kein gültiger Integerwert.");
+    EXPECT_EQ(messages()[2].text, "'9999999999' ist kein gültiger Integerwert.");
     EXPECT_TRUE(messages()[2].error);
-    EXPECT_EQ(messages()[3].text, "'99999999999' ist kein gültiger Integerwert.");
+    EXPECT_EQ(messages()[3].text, "'9999999999' ist kein gültiger Integerwert.");
     EXPECT_TRUE(messages()[3].error);
     EXPECT_EQ(model()->rowCount(), 0);
     EXPECT_FALSE(model()->counting());
@@ -241,13 +244,18 @@ TEST_F(PrimesPagesTest, RangeFieldThatIsNoNumberIsReportedWhenItChanges)
     EXPECT_TRUE(messages()[0].error);
     EXPECT_EQ(up->Position(), 5000);
 
-    // Typing on: each digit is a valid number until the eleventh.
+    // Typing on: each digit is a valid number; an eleventh digit is not taken.
     QTest::keyClicks(e, "2147483647");
     EXPECT_EQ(messages().size(), 1u);
     EXPECT_EQ(up->Position(), 2147400000); // the spinner stays within its range
     QTest::keyClick(e, Qt::Key_0);
+    EXPECT_EQ(e->text(), "2147483647");
+    EXPECT_EQ(messages().size(), 1u);
+    // Ten digits past the 32-bit range are reported when the last one is typed.
+    e->setText("214748364");
+    QTest::keyClick(e, Qt::Key_8);
     ASSERT_EQ(messages().size(), 2u);
-    EXPECT_EQ(messages()[1].text, "'21474836470' ist kein gültiger Integerwert.");
+    EXPECT_EQ(messages()[1].text, "'2147483648' ist kein gültiger Integerwert.");
     EXPECT_TRUE(messages()[1].error);
 
     // The spinner arrows write valid numbers only.
@@ -279,7 +287,10 @@ TEST_F(PrimesPagesTest, LongCountShowsFirstLinesAndCanBeCancelled)
     QTest::qWait(50);
     EXPECT_EQ(model()->rowCount(), rows); // nothing more arrives
     EXPECT_FALSE(find<QPushButton>("BitBtnPrimCalcStop")->isEnabled());
-    EXPECT_TRUE(find<QLabel>("lblPrimCalc02")->text().startsWith("Abgebrochen bei "));
+    // The summary names the last prime of the list, where the pupil sees it stop.
+    const QString lastLine = model()->index(rows - 1).data().toString();
+    EXPECT_EQ(find<QLabel>("lblPrimCalc02")->text(),
+              "Abgebrochen nach " + lastLine.split(' ', Qt::SkipEmptyParts).last());
     EXPECT_EQ(list()->viewport()->cursor().shape(), Qt::ArrowCursor);
 }
 
@@ -412,7 +423,8 @@ TEST_F(PrimesPagesTest, KgVOfTwoAndThreeNumbersAndTheLimit)
     EXPECT_EQ(edit("edKGV04")->text(), "12");
     EXPECT_TRUE(messages().empty());
 
-    // A kgV above the largest 32-bit number is refused; the result stays.
+    // A kgV above the largest 32-bit number is refused; the answer to the numbers before
+    // is taken away, so it cannot be read as the answer to these.
     edit("edKGV01")->setText("2147483647");
     edit("edKGV02")->setText("2");
     edit("edKGV03")->setText("1");
@@ -421,7 +433,7 @@ TEST_F(PrimesPagesTest, KgVOfTwoAndThreeNumbersAndTheLimit)
     EXPECT_TRUE(messages()[0].text.contains("2147483647"));
     EXPECT_TRUE(messages()[0].text.startsWith("Das kgV"));
     EXPECT_EQ(messages()[0].kind, MessageKind::Information);
-    EXPECT_EQ(edit("edKGV04")->text(), "12");
+    EXPECT_EQ(edit("edKGV04")->text(), "");
 }
 
 TEST_F(PrimesPagesTest, GgTKgVFailureTable)
@@ -441,15 +453,15 @@ TEST_F(PrimesPagesTest, GgTKgVFailureTable)
         // First and third field: the empty second one is read.
         edit(name(3).constData())->setText("7");
         click(button.toLatin1().constData());
-        // Too many digits.
-        edit(name(2).constData())->setText("12345678901");
+        // Ten digits past the 32-bit range (an eleventh is not taken).
+        edit(name(2).constData())->setText("99999999999");
         click(button.toLatin1().constData());
         ASSERT_EQ(messages().size(), 3u) << key;
         EXPECT_EQ(messages()[0].text, "Zu wenige Eingaben !");
         EXPECT_FALSE(messages()[0].error);
         EXPECT_EQ(messages()[1].text, "'' ist kein gültiger Integerwert.");
         EXPECT_TRUE(messages()[1].error);
-        EXPECT_EQ(messages()[2].text, "'12345678901' ist kein gültiger Integerwert.");
+        EXPECT_EQ(messages()[2].text, "'9999999999' ist kein gültiger Integerwert.");
         EXPECT_TRUE(messages()[2].error);
         // Nothing else changed: no sorting, no result.
         EXPECT_EQ(edit(name(1).constData())->text(), "5");
@@ -481,4 +493,63 @@ TEST_F(PrimesPagesTest, ListKeysAndClicks)
     EXPECT_EQ(list()->currentIndex().row(), 502);
     EXPECT_TRUE(list()->selectionModel()->isRowSelected(502, {}));
     EXPECT_EQ(list()->indexAt(third).data().toString(), model()->index(502).data().toString());
+}
+
+TEST_F(PrimesPagesTest, DigitFiltersHoldWhateverModifierIsHeldAndForPastedText)
+{
+    const char* const fields[] = {"edPrimCalc01", "edPrimFak01", "edGGT01", "edGGT02",
+                                  "edKGV01", "edKGV02"};
+    for (const char* name : fields) {
+        QLineEdit* e = edit(name);
+        e->setText("1");
+        e->end(false);
+        // Letters held with Alt, AltGr or Shift type nothing.
+        for (Qt::KeyboardModifiers mods : {Qt::KeyboardModifiers(Qt::AltModifier),
+                                           Qt::KeyboardModifiers(Qt::AltModifier | Qt::ControlModifier),
+                                           Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
+            QKeyEvent x(QEvent::KeyPress, Qt::Key_X, mods, QStringLiteral("x"));
+            QApplication::sendEvent(e, &x);
+            QKeyEvent q(QEvent::KeyPress, Qt::Key_Q, mods, QStringLiteral("q"));
+            QApplication::sendEvent(e, &q);
+        }
+        QTest::keyClick(e, Qt::Key_2);
+        EXPECT_EQ(e->text(), "12") << name;
+        // Pasting (Ctrl+V or the context menu's "Einfügen") meets the same filter.
+        QApplication::clipboard()->setText(QStringLiteral("3x-4 .5"));
+        e->paste();
+        EXPECT_EQ(e->text(), "12345") << name;
+        // A pasted page of text: at most ten digits are taken, and no error box grows.
+        e->clear();
+        QApplication::clipboard()->setText(QStringLiteral("9876543210").repeated(1000));
+        e->paste();
+        EXPECT_EQ(e->text(), "9876543210") << name;
+    }
+    // The range field reports the ten digits past 32 bits with a short quote.
+    for (const auto& m : messages())
+        EXPECT_LE(m.text.size(), 60) << m.text.toStdString();
+}
+
+TEST_F(PrimesPagesTest, ARangeChangedAfterTheListingIsSaidSo)
+{
+    click("BitBtnPrimFak01");
+    calculate("0", "30");
+    auto* summary = find<QLabel>("lblPrimCalc02");
+    EXPECT_EQ(summary->text(), "10 Primzahlen, 1 Zeilen");
+    edit("edPrimCalc02")->setText("40");
+    EXPECT_EQ(summary->text(), "Bereich geändert – Berechnen drücken");
+    EXPECT_EQ(primeLines(), QStringList{"2  3  5  7  11  13  17  19  23  29  "}); // still shown
+    // Back to the listed range (also written the other way round): the summary returns.
+    edit("edPrimCalc01")->setText("30");
+    edit("edPrimCalc02")->setText("0");
+    EXPECT_EQ(summary->text(), "10 Primzahlen, 1 Zeilen");
+    find<TUpDownLong>("UpDownPrimCalc01")->stepUp();
+    EXPECT_EQ(summary->text(), "Bereich geändert – Berechnen drücken");
+    click("BitBtnPrimCalc");
+    waitForCount();
+    EXPECT_TRUE(model()->finished());
+    EXPECT_EQ(summary->text(), QStringLiteral("%1 Primzahlen, %2 Zeilen")
+                                   .arg(model()->primesCounted())
+                                   .arg(model()->rowCount()));
+    EXPECT_EQ(model()->hi(), 1030u);
+    EXPECT_TRUE(messages().empty());
 }
