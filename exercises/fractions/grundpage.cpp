@@ -125,13 +125,16 @@ GrundPage::GrundPage(QWidget* page) : QObject(page), m_page(page)
 
 void GrundPage::setOperation(int operation)
 {
+    if (operation < OpAddition || operation > OpDivision)
+        operation = OpAddition;
     const ArithmeticLayout& l = arithmeticLayout(operation);
+    // The signs show "x" and ":"; a screen reader gets the spoken word as description.
+    static const char* const kSpoken[] = {"plus", "minus", "mal", "geteilt durch"};
     m_operator->setText(QString::fromLatin1(l.operatorSign));
-    m_operator->setAccessibleName(operation == OpMultiplication ? QStringLiteral("mal")
-                                  : operation == OpDivision     ? QStringLiteral("geteilt durch")
-                                                                : m_operator->text());
+    m_operator->setAccessibleDescription(QString::fromLatin1(kSpoken[operation - 1]));
     m_sign->setText(QString::fromLatin1(l.resultSign));
-    m_sign->setAccessibleName(operation == OpDivision ? QStringLiteral("mal") : m_sign->text());
+    m_sign->setAccessibleDescription(operation == OpDivision ? QStringLiteral("mal")
+                                                             : QString::fromLatin1(kSpoken[operation - 1]));
     for (int i = 0; i < 6; ++i) {
         const bool visible = l.allFields || i < 2;
         m_edits[i]->setVisible(visible);

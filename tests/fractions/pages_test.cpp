@@ -292,6 +292,9 @@ TEST(FractionsSeries, MultiplicationLayoutAndMixedCounting)
     h.ts.random.script({3, 2, 3, 3, 4, 4, 2, 3, 4, 5, 2, 1, 3, 3, 4});
     h.click("BitBtnStart05");
     EXPECT_EQ(h.find<QLabel>("lblBruchAufg05")->text(), QStringLiteral("x"));
+    // A screen reader gets the sign as shown and the spoken word beside it.
+    EXPECT_TRUE(h.find<QLabel>("lblBruchAufg05")->accessibleName().isEmpty());
+    EXPECT_EQ(h.find<QLabel>("lblBruchAufg05")->accessibleDescription(), QStringLiteral("mal"));
     for (int i = 3; i <= 6; ++i)
         EXPECT_TRUE(h.edit(i)->isHidden()) << i;
     EXPECT_TRUE(h.find<QLabel>("lblBruchAufg07")->isHidden());
