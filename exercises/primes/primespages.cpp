@@ -7,6 +7,7 @@
 #include "pagekit.h"
 #include "primecore.h"
 #include "primelistmodel.h"
+#include "primetaskpage.h"
 #include "topiccontext.h"
 #include "updownlong.h"
 
@@ -489,6 +490,7 @@ void PrimesPages::calculateGgTKgV(bool ggt)
 void installPrimesPages(TopicContext& ctx)
 {
     new PrimesPages(ctx);
+    installPrimeTaskPages(ctx); // the right half "Übungsaufgaben" and the task page
 }
 
 } // namespace quorvel

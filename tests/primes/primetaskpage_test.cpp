@@ -38,8 +38,8 @@ class PrimeTaskTest : public ::testing::Test, public test::PageHarness {
 protected:
     PrimeTaskTest()
     {
-        installPrimesPages(ctx);
-        tasks = installPrimeTaskPages(ctx);
+        installPrimesPages(ctx); // both halves of the start page, as the main window does
+        tasks = pages->widget(PagePrimfaktoren)->findChild<PrimeTaskPages*>();
         pages->setCurrentIndex(PagePrimfaktoren);
     }
 
