@@ -250,6 +250,13 @@ void TFormHaupt::buildSelectionPage(QWidget* page)
     bold.setBold(true);
     name->setFont(bold);
     connect(name, &QPushButton::clicked, this, &TFormHaupt::BitBtnBenutzernameClick);
+    // Whose results are counted, for a child on a shared computer.
+    m_userLabel = new QLabel(page);
+    m_userLabel->setObjectName(QStringLiteral("LabelAngemeldet"));
+    m_userLabel->setGeometry(40, 452, 212, 20);
+    m_userLabel->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    m_userLabel->setTextFormat(Qt::PlainText);
+    showUserName();
 
     for (int i = 0; i < int(std::size(kStatsButtons)); ++i) {
         const StatsButton& s = kStatsButtons[i];
@@ -325,16 +332,29 @@ bool TFormHaupt::RequireUserName()
 void TFormHaupt::BitBtnBenutzernameClick()
 {
     AppState& st = m_services.state;
-    // A save that failed was reported; the pupil stays so that nothing is lost.
-    if (!st.userName.isEmpty() && !m_store.saveAllStatistics())
-        return;
+    // A failed save is reported once; the name can still be changed. Keeping the same
+    // name keeps the unsaved counts for the next save.
+    const bool saved = st.userName.isEmpty() || m_store.saveAllStatistics();
     QString name = st.userName;
     if (!m_askName(this, st.userName, &name))
         name = st.userName; // cancelled: the same pupil is read again
+    // The same pupil after a failed save: the counts stay pending for the next save, and
+    // reading the files again would only repeat the error just shown.
+    if (!saved && StatisticsStore::normalizedUserName(name) == st.userName)
+        return;
     // A name that cannot be a file name is refused with a notice; the previous pupil stays.
+    // Blanks around the name are dropped, so a name of blanks only means no pupil.
     if (!m_store.chooseUser(name))
         return;
-    st.userName = name;
+    st.userName = m_store.userName();
+    showUserName();
+}
+
+void TFormHaupt::showUserName()
+{
+    const QString& name = m_services.state.userName;
+    m_userLabel->setText(name.isEmpty() ? QStringLiteral("Noch kein Benutzer angemeldet")
+                                        : QStringLiteral("Angemeldet: ") + name);
 }
 
 void TFormHaupt::openTopic(int exercisePage)

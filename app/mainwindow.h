@@ -69,6 +69,7 @@ private:
     void buildExerciseArea(QWidget* page);
     void buildStatisticsPage(QWidget* page);
     void saveOnExit();
+    void showUserName();
 
     Services m_services;
     StatisticsStore& m_store;
@@ -79,6 +80,7 @@ private:
     NumberPad* m_pad = nullptr;
     QLabel* m_panel0 = nullptr;
     QLabel* m_panel1 = nullptr;
+    QLabel* m_userLabel = nullptr; // "Angemeldet: Anna"
     QCheckBox* m_sound = nullptr;
     StatisticsPage* m_statsPage = nullptr;
     bool m_saved = false;

@@ -8,6 +8,7 @@
 #include "statsfile.h"
 #include "statstestutil.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -262,7 +263,7 @@ TEST_F(FlowFixture, AHostileNameKeepsThePreviousPupilAndWritesNothing)
     EXPECT_FALSE(QFileInfo::exists(home.path() + "/x.qvg"));
 }
 
-TEST_F(FlowFixture, AFailedSaveKeepsThePupilUntilItCanBeWritten)
+TEST_F(FlowFixture, AFailedSaveIsShownOnceAndTheNameCanStillBeChanged)
 {
     chooseName(QStringLiteral("Anna"));
     basicSeries(2, 2);
@@ -270,18 +271,59 @@ TEST_F(FlowFixture, AFailedSaveKeepsThePupilUntilItCanBeWritten)
         *reason = QStringLiteral("Datenträger voll");
         return false;
     });
-    click("BitBtnBenutzername"); // no dialog: the save failed
-    EXPECT_TRUE(asked.size() == 1);
+    chooseName(std::nullopt); // the error, then the dialog; cancelled: Anna stays
+    EXPECT_EQ(asked, QStringList({"", "Anna"}));
     EXPECT_EQ(state.userName, "Anna");
-    ASSERT_EQ(messages.messages.size(), 1u);
+    ASSERT_EQ(messages.messages.size(), 1u); // the save's error only, not once more
     EXPECT_TRUE(messages.messages[0].error);
     EXPECT_TRUE(messages.messages[0].text.contains(file("Anna", ".qvg")));
     EXPECT_EQ(firstLine("Anna", ".qvg"), kTodayBasicZero);
 
+    // Once the disk takes files again, the kept counts reach Anna's file.
     store.setFileWriter(&writeFileAtomically);
     chooseName(QStringLiteral("Bert"));
     EXPECT_EQ(firstLine("Anna", ".qvg"), basicLine(2, 2));
     EXPECT_EQ(state.userName, "Bert");
+}
+
+TEST_F(FlowFixture, AnUnwritableFolderDoesNotHoldThePupil)
+{
+    chooseName(QStringLiteral("Anna"));
+    basicSeries(3, 1);
+    store.setFileWriter([](const QString&, const QByteArray&, QString* reason) {
+        *reason = QStringLiteral("Keine Berechtigung");
+        return false;
+    });
+    messages.messages.clear();
+    chooseName(QStringLiteral("Bert"));
+    EXPECT_EQ(state.userName, "Bert");
+    // One box for Anna's failed save, one for Bert's five files that could not be written.
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_TRUE(messages.messages[0].text.contains(file("Anna", ".qvg")));
+    EXPECT_EQ(messages.messages[1].text.count("Keine Berechtigung"), 5);
+    // Anna's unsaved counts are not counted for Bert.
+    EXPECT_EQ(store.topic(TopicBasic).pending[0], (StatCounts{}));
+    EXPECT_FALSE(store.topic(TopicBasic).changed);
+}
+
+TEST_F(FlowFixture, TheSelectionPageShowsWhoIsCounted)
+{
+    auto* label = window->findChild<QLabel*>(QStringLiteral("LabelAngemeldet"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), "Noch kein Benutzer angemeldet");
+    chooseName(QStringLiteral("  Anna "));
+    EXPECT_EQ(state.userName, "Anna");
+    EXPECT_EQ(label->text(), "Angemeldet: Anna");
+    EXPECT_TRUE(QFileInfo::exists(file("Anna", ".qvg")));
+    // Blanks only are no name, like an empty field: nobody is counted afterwards.
+    chooseName(QStringLiteral("   "));
+    EXPECT_TRUE(state.userName.isEmpty());
+    EXPECT_EQ(label->text(), "Noch kein Benutzer angemeldet");
+    EXPECT_TRUE(statsFiles().filter("   ").isEmpty());
+    messages.messages.clear();
+    click("BitBtnGrundrechnen");
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Es wurde noch kein Benutzername eingegeben!");
 }
 
 TEST_F(FlowFixture, AFileThatCouldNotBeReadDoesNotHoldThePupilForever)
