@@ -8,7 +8,7 @@ namespace quorvel {
 
 namespace {
 
-constexpr int kTextPixels = 13;
+constexpr int kTextPixels = 11; // the program's 8-point sans-serif
 constexpr int kMargin = 4;
 
 } // namespace
@@ -30,6 +30,7 @@ TFractionTextHelp::TFractionTextHelp(const fractions::TextHelpWindow& content,
 
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(content.pageControlName);
+    m_pages->setAccessibleName(content.caption);
     m_pages->setAccessibleName(content.caption);
     auto* fill = new QVBoxLayout(this);
     fill->setContentsMargins(0, 0, 0, 0);

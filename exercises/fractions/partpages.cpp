@@ -66,8 +66,8 @@ DecimalPage::DecimalPage(QWidget* page) : QObject(page)
     m_heading = makeTaskHeading(page, QStringLiteral("lblBruchKB01"), QString(), 30, 40, 480);
     constexpr int kY = 140;
     m_given = makeShownFraction(page, QStringLiteral("PanelBruchKB01"), QStringLiteral("lblBruchKB02"),
-                                QStringLiteral("lblBruchKB03"), QStringLiteral("BevelBruch26"), 30, kY,
-                                110);
+                                QStringLiteral("lblBruchKB03"), QStringLiteral("BevelBruch26"), 46, kY,
+                                88); // wide enough for "1000,1"
     makeSign(page, QStringLiteral("lblBruchKB04"), QStringLiteral("="), 146, kY);
     m_fields = new AnswerFieldSet(this);
     const char* const names[4] = {"edBruchKB01", "edBruchKB02", "edBruchKB03", "edBruchKB04"};

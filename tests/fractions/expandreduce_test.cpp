@@ -58,31 +58,6 @@ TEST(ExpandReduce, QuestionFormsAskWhatTheyShow)
     EXPECT_EQ(expandFactorCaption(ExpandKind::Reduce), QStringLiteral("Ergebnis:"));
 }
 
-TEST(ExpandReduce, LayoutPerForm)
-{
-    struct Case {
-        int form;
-        std::array<bool, 3> edits;
-        bool numLabel, denLabel, caption;
-        int focus, needed;
-    };
-    const Case cases[] = {
-        {0, {true, true, false}, false, false, false, ExpandNumerator, 2},
-        {1, {false, false, true}, true, true, true, ExpandFactor, 1},
-        {2, {true, false, false}, false, true, false, ExpandNumerator, 1},
-        {3, {false, true, false}, true, false, false, ExpandDenominator, 1},
-    };
-    for (const Case& c : cases) {
-        const ExpandLayout& l = expandLayout(c.form);
-        EXPECT_EQ(l.editVisible, c.edits) << c.form;
-        EXPECT_EQ(l.numeratorLabel, c.numLabel) << c.form;
-        EXPECT_EQ(l.denominatorLabel, c.denLabel) << c.form;
-        EXPECT_EQ(l.factorCaption, c.caption) << c.form;
-        EXPECT_EQ(l.focus, c.focus) << c.form;
-        EXPECT_EQ(l.needed, c.needed) << c.form;
-    }
-}
-
 TEST(ExpandReduce, OnlyVisibleEditsCountAndHiddenOnesPlayNoPart)
 {
     // Draws at "leicht": Z, N, F, then the form.
@@ -158,25 +133,4 @@ TEST(ExpandReduce, DrawSeedsThenDrawsZNFAndTheForm)
     EXPECT_EQ(t.factor, 2);
     EXPECT_EQ(t.form, 3);
     EXPECT_FALSE(r.scriptMisuse);
-}
-
-TEST(ExpandReduce, ManyDrawsStayInRange)
-{
-    const int maxZ[3] = {20, 50, 200}, maxN[3] = {10, 30, 100}, maxF[3] = {15, 35, 100};
-    for (int d = 0; d < 3; ++d) {
-        test::ScriptedRandom r;
-        std::array<int, 4> forms{};
-        for (int i = 0; i < 2000; ++i) {
-            const ExpandReduceTask t = drawExpandReduceTask(ExpandKind::Expand, d, r);
-            ASSERT_GE(t.numerator, 1);
-            ASSERT_LE(t.numerator, maxZ[d]);
-            ASSERT_GE(t.denominator, 1);
-            ASSERT_LE(t.denominator, maxN[d]);
-            ASSERT_GE(t.factor, 2);
-            ASSERT_LE(t.factor, maxF[d]);
-            ++forms[std::size_t(t.form)];
-        }
-        for (int n : forms)
-            EXPECT_GT(n, 300) << "every form is asked";
-    }
 }

@@ -42,18 +42,6 @@ TEST(Ordering, SolvedTable)
     }
 }
 
-TEST(Ordering, DenseRanks)
-{
-    struct Case {
-        std::array<std::int32_t, 3> values;
-        std::array<int, 3> ranks;
-    };
-    const Case cases[] = {{{3, 2, 5}, {1, 0, 2}}, {{3, 3, 2}, {1, 1, 0}}, {{2, 2, 3}, {0, 0, 1}},
-                          {{4, 4, 4}, {0, 0, 0}}, {{9, 1, 9}, {1, 0, 1}}, {{5, 4, 3}, {2, 1, 0}}};
-    for (const Case& c : cases)
-        EXPECT_EQ(denseRanks(c.values), c.ranks);
-}
-
 TEST(Comparing, SolvedTable)
 {
     struct Case {
@@ -105,93 +93,5 @@ TEST(OrderingAndComparing, DrawsByDifficulty)
         EXPECT_EQ(r.seedings, 1);
         EXPECT_EQ(r.asked, asked);
         EXPECT_FALSE(r.scriptMisuse);
-    }
-}
-
-TEST(OrderingAndComparing, ManyDrawsGiveConsistentAnswers)
-{
-    for (int d = 0; d < 3; ++d) {
-        test::ScriptedRandom r;
-        for (int i = 0; i < 1000; ++i) {
-            const OrderingTask o = drawOrderingTask(d, r);
-            for (std::size_t j = 0; j < 3; ++j) {
-                // E/K has the value of the shown fraction.
-                ASSERT_EQ(std::int64_t(o.expected[2 * j]) * o.shown[j].denominator,
-                          std::int64_t(o.shown[j].numerator) * o.commonDenominator);
-                for (std::size_t m = 0; m < 3; ++m)
-                    ASSERT_EQ(o.expected[2 * j] < o.expected[2 * m],
-                              o.positions[j] < o.positions[m]);
-            }
-            const ComparingTask c = drawComparingTask(d, r);
-            const std::int64_t left = std::int64_t(c.shown[0].numerator) * c.shown[1].denominator;
-            const std::int64_t right = std::int64_t(c.shown[1].numerator) * c.shown[0].denominator;
-            ASSERT_EQ(c.relation, left > right ? FirstGreater : left < right ? FirstSmaller : BothEqual);
-        }
-    }
-}
-
-namespace {
-
-FractionSettings leicht()
-{
-    FractionSettings s;
-    s.arithmeticItem = -1;
-    return s;
-}
-
-} // namespace
-
-TEST(OrderingAndComparing, TopicsJudgeEditsAndGroups)
-{
-    struct Case {
-        bool ordering;
-        std::initializer_list<int> draws;
-        QStringList given; // edits, then groups (item index or empty)
-        AnswerState state;
-        std::vector<bool> wrong;
-        QStringList corrected; // after the last try: the green fields' texts
-    };
-    const QString none;
-    const Case cases[] = {
-        {true, {2, 4, 1, 3, 5, 6}, {"3", "6", "2", "6", "5", "6", "1", "0", "2"}, AnswerState::Right, {}, {}},
-        {true, {2, 4, 1, 3, 5, 6}, {"3", "6", "2", "6", "5", "6", "1", none, "2"}, AnswerState::Notice, {}, {}},
-        {true, {2, 4, 1, 3, 5, 6}, {none, none, none, none, none, none, none, none, none}, AnswerState::Notice, {}, {}},
-        // Positions given as a plain order and the first fraction not reduced.
-        {true, {2, 4, 1, 3, 5, 6}, {"6", "12", "2", "6", "5", "6", "1", "1", "2"}, AnswerState::Wrong,
-         {true, true, false, false, false, false, false, true, false},
-         {"3", "6", none, none, none, none, none, "0", none}},
-        {true, {1, 2, 2, 4, 1, 3}, {"3", "6", "3", "6", "2", "6", "1", "1", "0"}, AnswerState::Right, {}, {}},
-        {false, {3, 6, 2, 4}, {"1", "2", "1", "2", "2"}, AnswerState::Right, {}, {}},
-        {false, {3, 6, 2, 4}, {"3", "6", "2", "4", "2"}, AnswerState::Wrong,
-         {true, true, true, true, false}, {"1", "2", "1", "2", none}},
-        {false, {5, 7, 2, 3}, {"15", "21", "14", "21", "1"}, AnswerState::Wrong,
-         {false, false, false, false, true}, {none, none, none, none, "0"}},
-        {false, {5, 7, 2, 3}, {"15", "21", "14", "21", none}, AnswerState::Notice, {}, {}},
-        {false, {5, 7, 2, 3}, {"15", "21", "1 4", "21", "0"}, AnswerState::Invalid, {}, {}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.given.join(QLatin1Char('|')).toStdString());
-        test::ScriptedRandom r;
-        r.script(c.draws);
-        OrderingTopic ordering(r, nullptr);
-        ComparingTopic comparing(r, nullptr);
-        FractionKindTopic& topic = c.ordering ? static_cast<FractionKindTopic&>(ordering) : comparing;
-        topic.setSettingsReader(leicht);
-        topic.prepareSeries();
-        EXPECT_EQ(topic.drawTask(), c.ordering ? 7 : 8);
-        const AnswerCheck check = topic.checkAnswer(packFieldTexts(c.given));
-        EXPECT_EQ(check.state, c.state);
-        if (c.state == AnswerState::Notice) {
-            EXPECT_EQ(check.error, QStringLiteral("Zu wenige Werte !"));
-        }
-        if (c.state != AnswerState::Wrong)
-            continue;
-        EXPECT_EQ(topic.lastJudgement().wrong, c.wrong);
-        EXPECT_EQ(topic.wrongMessage(1, false), QStringLiteral("Die Rot gekennzeichneten Werte sind falsch !!!!!!"));
-        topic.onWrongAnswer(2, true);
-        QStringList corrected;
-        for (const QString& t : topic.lastMarks().correctedText)
-            corrected << t;
-        EXPECT_EQ(corrected, c.corrected);
     }
 }

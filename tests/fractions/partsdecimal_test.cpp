@@ -1,6 +1,5 @@
 // Fractions of a number and the conversions between decimal numbers and fractions: the
 // expected entries, the draws, the no-trailing-zero rule and the power-of-ten factors.
-#include "conversionerror.h"
 #include "decimaltext.h"
 #include "fakes.h"
 #include "partsdecimal.h"
@@ -151,65 +150,5 @@ TEST(DecimalDraws, ManyDrawsKeepTheirRules)
             ASSERT_TRUE(parseNumber(b.expectedDecimalText(), typed));
             ASSERT_EQ(double(typed), b.decimal);
         }
-    }
-}
-
-TEST(PartsAndDecimals, TopicsJudgeTheirFields)
-{
-    struct Case {
-        int item; // 4 Bruchteile, 5 Kommazahl -> Bruchzahl, 6 Bruchzahl -> Kommazahl
-        int difficulty;
-        std::initializer_list<int> draws;
-        QStringList given;
-        AnswerState state;
-        const char* notice;
-    };
-    const Case cases[] = {
-        {4, 0, {3, 4, 10}, {"30", "4", "15", "2"}, AnswerState::Right, ""},
-        {4, 0, {3, 4, 10}, {"15", "2", "15", "2"}, AnswerState::Wrong, ""},
-        {4, 0, {3, 4, 10}, {"", "", "", ""}, AnswerState::Notice, "Es wurde noch kein Wert eingegeben !"},
-        {4, 0, {3, 4, 10}, {"30", "4", "15", ""}, AnswerState::Notice, "Zu wenige Werte !"},
-        {4, 0, {3, 4, 10}, {"30", "4", "15", "zwei"}, AnswerState::Invalid, ""},
-        {5, 0, {40, 1}, {"41", "100", "41", "100"}, AnswerState::Right, ""},
-        {5, 0, {5, 0}, {"5", "10", "5", "10"}, AnswerState::Wrong, ""},
-        {6, 1, {3, 3, 3}, {"375", "1000", "0,375", ""}, AnswerState::Right, ""},
-        {6, 1, {3, 3, 3}, {"375", "1000", "0,3750", "99"}, AnswerState::Right, ""},
-        {6, 1, {3, 3, 3}, {"375", "1000", "0,38", ""}, AnswerState::Wrong, ""},
-        {6, 1, {3, 3, 3}, {"375", "1000", "", ""}, AnswerState::Notice, "Zu wenige Werte !"},
-        {6, 1, {3, 3, 3}, {"375", "1000", "0,3,75", ""}, AnswerState::Invalid, ""},
-        {6, 0, {6, 0}, {"3", "1", "3", ""}, AnswerState::Right, ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.given.join(QLatin1Char('|')).toStdString());
-        test::ScriptedRandom r;
-        r.script(c.draws);
-        std::vector<DecimalDirection> arranged;
-        FractionPartTopic part(r, nullptr);
-        DecimalTopic decimal(r, [&](DecimalDirection d) { arranged.push_back(d); }, nullptr);
-        FractionKindTopic& topic = c.item == 4 ? static_cast<FractionKindTopic&>(part) : decimal;
-        topic.setSettingsReader([&] {
-            FractionSettings s;
-            s.arithmeticItem = -1;
-            s.otherItem = c.item;
-            s.difficulty = c.difficulty;
-            return s;
-        });
-        topic.prepareSeries();
-        EXPECT_EQ(topic.drawTask(), c.item + 5);
-        const AnswerCheck check = topic.checkAnswer(packFieldTexts(c.given));
-        EXPECT_EQ(check.state, c.state);
-        if (c.state == AnswerState::Notice) {
-            EXPECT_EQ(check.error.toStdString(), c.notice);
-        }
-        if (c.state == AnswerState::Invalid) {
-            EXPECT_EQ(check.error, c.item == 6 ? floatConversionError(c.given[2])
-                                               : integerConversionError(c.given[3]));
-        }
-        if (c.item != 4) {
-            const DecimalDirection want = c.item == 5 ? DecimalDirection::DecimalToFraction
-                                                      : DecimalDirection::FractionToDecimal;
-            EXPECT_EQ(arranged, std::vector<DecimalDirection>{want});
-        }
-        EXPECT_FALSE(r.scriptMisuse);
     }
 }

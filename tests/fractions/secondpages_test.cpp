@@ -164,22 +164,6 @@ TEST(SecondKindsSeries, ErweiternFourFormsThroughTheWidgets)
     EXPECT_FALSE(h.ts.random.scriptMisuse);
 }
 
-TEST(SecondKindsSeries, KuerzenDividesByTheFactorOnly)
-{
-    KindsHarness h(ItemKuerzen, 1);
-    h.ts.random.script({2, 4, 5, 0});
-    h.start();
-    EXPECT_EQ(h.text("lblBruchErw01"), QStringLiteral("Kürze nachfolgenden Bruch mit 5"));
-    EXPECT_EQ(h.find<QWidget>("PanelBruchErw01")->accessibleName(), QStringLiteral("10/20"));
-    h.answer(QStringLiteral("edBruchErw"), {"1", "2"}); // fully reduced: wrong
-    EXPECT_EQ(h.colour(erw(1)), kRed);
-    EXPECT_EQ(h.colour(erw(2)), kRed);
-    h.answer(QStringLiteral("edBruchErw"), {"2", "4"});
-    EXPECT_EQ(h.ts.log.events, (QStringList{"changed 1", "given 1 6", "status Aufgabe 1 von 1",
-                                            "sound MUSIN02", "sound wrong", kRedNotice, "sound right",
-                                            "status ", "sound MUSIN02"}));
-}
-
 TEST(SecondKindsSeries, OrdnenMarksEditsAndPositionGroups)
 {
     KindsHarness h(ItemOrdnen, 2);
