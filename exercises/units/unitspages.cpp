@@ -169,8 +169,8 @@ void UnitsPages::buildSettingsPage()
               270, 334)
         ->setAccessibleName(QStringLiteral("Anzahl der zu rechnenden Aufgaben"));
     m_count = addUpDownLong(page, QRect(270, 354, 90, 22), QStringLiteral("EditEinheiten01"),
-                            QStringLiteral("UpDownEinheiten01"), kTaskCountSpinner);
-    m_count->Associate()->setAccessibleName(QStringLiteral("Anzahl der zu rechnenden Aufgaben"));
+                            QStringLiteral("UpDownEinheiten01"), kTaskCountSpinner,
+                            QStringLiteral("Anzahl der zu rechnenden Aufgaben"));
 
     QPushButton* help = makeButton(page, QStringLiteral("BitBtnEinheiten01"),
                                    QStringLiteral("&Umrechnungshilfe"), 270, 392, 160, 30);
@@ -275,7 +275,11 @@ void UnitsPages::showTask(const units::UnitTask& task)
     m_targetUnit->setAccessibleName(task.target());
 }
 
-void UnitsPages::startClicked() { m_series->begin(m_count->Position()); }
+void UnitsPages::startClicked()
+{
+    if (const std::optional<std::int32_t> count = taskCountForStart(m_count, m_ctx.services.messages))
+        m_series->begin(*count);
+}
 
 void UnitsPages::confirmClicked() { m_series->confirm(m_answer->text()); }
 
