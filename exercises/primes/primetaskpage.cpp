@@ -1,6 +1,7 @@
 #include "primetaskpage.h"
 
 #include "gradientfill.h"
+#include "inputfilter.h"
 #include "pagekit.h"
 #include "series.h"
 #include "teilbarkeitshilfe.h"
@@ -117,37 +118,9 @@ private:
     std::function<void()> m_confirm;
 };
 
-// The factor field takes digits, Backspace and the blank; other typed characters are
-// dropped. Keys that type nothing (cursor keys, Delete, Tab, Return) and shortcuts pass.
-class FactorKeyFilter : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return QObject::eventFilter(watched, event);
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-            return false;
-        const QString text = key->text();
-        if (text.isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
-            return false;
-        if (text.size() == 1 && (text[0].unicode() < 0x20 || text[0].unicode() == 0x7f))
-            return false; // Backspace, Delete, Escape, Return carry control characters
-        return !isFactorCharacter(text);
-    }
-
-private:
-    static bool isFactorCharacter(const QString& text)
-    {
-        for (QChar c : text)
-            if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char(' ')))
-                return false;
-        return true;
-    }
-};
+// The factor field keeps digits and blanks, typed, pasted or dropped. Room for far more
+// than the 20 numbers an answer may hold, so that a longer list gets its notice.
+constexpr int kFactorFieldLength = 200;
 
 } // namespace
 
@@ -202,8 +175,7 @@ void PrimeTaskPages::buildSettings()
     const QString countCaption = QStringLiteral("Aufgabenanzahl");
     makeLabel(box, QStringLiteral("LabelPrimFak03"), countCaption, 12, 326);
     m_count = addUpDownLong(box, QRect(120, 322, 90, 22), QStringLiteral("EditPrimFak01"),
-                            QStringLiteral("UpDownPrimFak01"), kTaskCountSpinner);
-    m_count->Associate()->setAccessibleName(countCaption);
+                            QStringLiteral("UpDownPrimFak01"), kTaskCountSpinner, countCaption);
 
     QPushButton* start = makeButton(page, QStringLiteral("BitBtnStart04"), QStringLiteral("&Start"),
                                     369, 440, 150, 30);
@@ -292,7 +264,7 @@ QWidget* PrimeTaskPages::buildFactorPage()
     setHint(edit, hint);
     edit->setFont(pixelFont(15, true));
     edit->setGeometry(20, 100, 400, 26);
-    edit->installEventFilter(new FactorKeyFilter(edit));
+    restrictInput(edit, kDigitCharacters + QLatin1Char(' '), kFactorFieldLength);
     m_answers[Primfaktorzerlegung] = edit;
     return p;
 }

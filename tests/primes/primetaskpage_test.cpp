@@ -144,6 +144,9 @@ TEST_F(PrimeTaskTest, TaskPageControlsAndNames)
     EXPECT_EQ(label("lblKGV05"), QStringLiteral("kgV"));
     EXPECT_EQ(find<QLineEdit>("edPrimAufg01")->toolTip(),
               QStringLiteral("Primfaktoren durch Leerzeichen getrennt angeben"));
+    // Pasted text keeps its digits and blanks only.
+    find<QLineEdit>("edPrimAufg01")->insert(QStringLiteral("2,a 3;x5"));
+    EXPECT_EQ(find<QLineEdit>("edPrimAufg01")->text(), QStringLiteral("2 35"));
     // Edits are announced by their label's words; task labels by their text.
     EXPECT_EQ(find<QLineEdit>("edGGTErgebnis")->accessibleName(), QStringLiteral("ggT"));
     EXPECT_EQ(find<QLineEdit>("edKGVErgebnis")->accessibleName(), QStringLiteral("kgV"));
