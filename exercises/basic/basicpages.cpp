@@ -3,6 +3,7 @@
 #include "answerinput.h"
 #include "gappage.h"
 #include "gradientfill.h"
+#include "inputfilter.h"
 #include "numberpad.h"
 #include "pagekit.h"
 #include "puzzlepage.h"
@@ -147,6 +148,9 @@ private:
 void installAnswerKeyFilter(QLineEdit* field, QAbstractButton* confirm)
 {
     field->installEventFilter(new AnswerKeyFilter(field, confirm));
+    // Pasted or dropped text meets the same characters as typed text, and no more than
+    // a signed 32-bit number needs.
+    restrictInput(field, kDigitCharacters + QLatin1Char('-'), kMaxSignedInt32Length);
 }
 
 BasicPages::BasicPages(TopicContext& ctx) : QObject(ctx.page(PageGrundrechenarten)), m_ctx(ctx)
@@ -225,6 +229,7 @@ void BasicPages::buildSettingsPage(QWidget* page)
     }
     rangeButton(box, m_range, QStringLiteral("RBQuadratzahlen"), QStringLiteral("Quadratzahlen"),
                 kRangeSquares, QRect(14, 160, 130, 20));
+    connect(m_range, &QButtonGroup::idClicked, this, [this] { applyState(settingsState()); });
     makeLabel(box, QStringLiteral("LabelGrund05"), QStringLiteral("bis"), 158, 163);
     m_squareLimit = spinner(box, QStringLiteral("QuadratObereGrenze"), QStringLiteral("EditGrund04"),
                             QStringLiteral("Größte Grundzahl der Quadratzahlen"), 10, 100, 10,
@@ -317,6 +322,12 @@ void BasicPages::applyState(const GrundSettingsState& s)
     m_range->button(kRangeSquares)->setEnabled(s.squaresEnabled);
     m_squareLimit->setEnabled(s.squaresEnabled);
     m_range->button(rangeId(s.range))->setChecked(true);
+    // Squares of plain tasks take no von/bis bounds, so the fields are out of play.
+    PlainSettings plain;
+    plain.selectedTaskType = s.taskType == ItemAufgaben ? s.operation + 1 : 0;
+    plain.range = s.range;
+    m_lower->setEnabled(!squaresOnly(plain));
+    m_upper->setEnabled(!squaresOnly(plain));
 }
 
 void BasicPages::RadioGroupGrund01Click() { applyState(rechenartClicked(settingsState())); }

@@ -130,24 +130,34 @@ QString rangeOrderRefusal(std::int32_t lower, std::int32_t upper)
 
 namespace {
 
-QString noDividendRefusal(std::int32_t lower, std::int32_t upper, std::int32_t divisor)
+// `table` is the chosen times table, 0 for a number range: the pupil is told about what
+// was chosen, never about a divisor drawn inside the program.
+QString noDividendRefusal(std::int32_t lower, std::int32_t upper, std::int32_t table)
 {
     if (upper < 0)
         return QStringLiteral("Für Divisionsaufgaben muss die obere Grenze\r"
                               "des Zahlenbereichs mindestens 0 sein.\r"
                               "Bitte ändern Sie den Zahlenbereich.");
+    if (table == 0)
+        return QStringLiteral("Im Zahlenbereich von %1 bis %2 gibt es nicht genug Zahlen,\r"
+                              "die sich ohne Rest teilen lassen.\r"
+                              "Bitte ändern Sie den Zahlenbereich.")
+            .arg(lower)
+            .arg(upper);
     return QStringLiteral("Im Zahlenbereich von %1 bis %2 gibt es keine Zahl,\r"
                           "die sich ohne Rest durch %3 teilen lässt.\r"
                           "Bitte ändern Sie den Zahlenbereich.")
         .arg(lower)
         .arg(upper)
-        .arg(divisor);
+        .arg(table);
 }
 
 } // namespace
 
 QString plainStartRefusal(const PlainSettings& s)
 {
+    if (squaresOnly(s))
+        return {}; // the number range plays no part
     if (QString order = rangeOrderRefusal(s.lowerBound, s.upperBound); !order.isEmpty())
         return order;
     const bool divides = s.selectedTaskType == OpDivision || s.selectedTaskType == SelectedMixed;
@@ -162,7 +172,7 @@ QString plainStartRefusal(const PlainSettings& s)
     for (std::int32_t b = s.lowerBound; b <= s.upperBound; ++b) {
         const std::int32_t m = std::abs(divisorFromDraw(b));
         if (!dividendExists(m, s.lowerBound, s.upperBound))
-            return noDividendRefusal(s.lowerBound, s.upperBound, m);
+            return noDividendRefusal(s.lowerBound, s.upperBound, 0);
     }
     return {};
 }

@@ -71,6 +71,12 @@ QString plainTaskText(int operation, std::int32_t x, std::int32_t y);
 constexpr int kAnswerFieldLeft = 248;
 inline int taskTextLeft(const QString& text) { return 240 - 8 * int(text.size()); }
 
+// Multiplication of squares only: the von/bis bounds play no part.
+inline bool squaresOnly(const PlainSettings& s)
+{
+    return s.selectedTaskType == OpMultiplication && s.range.kind == RangeKind::Squares;
+}
+
 // A lower bound above the upper bound; empty when the order is fine.
 QString rangeOrderRefusal(std::int32_t lower, std::int32_t upper);
 // Everything that keeps a plain series from starting (range order, divisions without a

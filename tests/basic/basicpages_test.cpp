@@ -4,7 +4,9 @@
 #include "basicpages.h"
 #include "pageharness.h"
 
+#include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -228,20 +230,20 @@ TEST_F(Harness, TextsThatAreNoIntegerGoToTheErrorBoxAndStay)
         answerWith(QString::fromLatin1(typed));
         EXPECT_EQ(answer()->text(), QString::fromLatin1(typed));
     }
-    // Pasted past the filter.
-    answer()->setText(QStringLiteral("12a"));
-    click("btnGrundAufgOK");
-    EXPECT_EQ(answer()->text(), "12a");
-    ASSERT_EQ(ts.messages.messages.size(), 4u);
+    // A paste meets the same filter as typing: "12a" arrives as "12".
+    QApplication::clipboard()->setText(QStringLiteral("12a"));
+    answer()->clear();
+    answer()->paste();
+    EXPECT_EQ(answer()->text(), "12");
+    ASSERT_EQ(ts.messages.messages.size(), 3u);
     const char* expected[] = {"'-' ist kein gültiger Integerwert.",
                               "'99999999999' ist kein gültiger Integerwert.",
-                              "'12-' ist kein gültiger Integerwert.",
-                              "'12a' ist kein gültiger Integerwert."};
-    for (int i = 0; i < 4; ++i) {
+                              "'12-' ist kein gültiger Integerwert."};
+    for (int i = 0; i < 3; ++i) {
         EXPECT_TRUE(ts.messages.messages[i].error);
         EXPECT_EQ(ts.messages.messages[i].text, QString::fromUtf8(expected[i]));
     }
-    EXPECT_EQ(ts.log.events.size(), 4); // no jingle, no count
+    EXPECT_EQ(ts.log.events.size(), 3); // no jingle, no count
     EXPECT_EQ(basic->plainSeries().wrongAttempts(), 0);
     answerWith("19");
     EXPECT_TRUE(ts.log.events.contains("correct 3 1"));
@@ -453,4 +455,37 @@ TEST_F(Harness, SquaresDoNotRepeatAcrossSeriesEither)
     ts.random.script({0, 0, 6, 6, 3});
     start();
     EXPECT_EQ(taskText()->text(), "3 x 3 =");
+}
+
+TEST_F(Harness, SquaresTakeTheVonBisFieldsOutOfPlayAndIgnoreThem)
+{
+    click("RadioGroupGrund01Item2"); // Multiplizieren
+    EXPECT_TRUE(find<QSpinBox>("GrundUntereGrenze")->isEnabled());
+    click("RBQuadratzahlen");
+    EXPECT_FALSE(find<QSpinBox>("GrundUntereGrenze")->isEnabled());
+    EXPECT_FALSE(find<QSpinBox>("GrundObereGrenze")->isEnabled());
+    // A reversed range left from before does not block a series of squares.
+    setRange(50, 10);
+    setCount(1);
+    start();
+    EXPECT_TRUE(ts.messages.messages.empty());
+    EXPECT_EQ(status, "Aufgabe 1 von 1");
+    click("btnGrundAufgAbbruch");
+    // Gap tasks use the range even with squares checked, so the fields come back; so do
+    // they for another range button.
+    click("RadioGroupGrund02Item1");
+    EXPECT_TRUE(find<QSpinBox>("GrundUntereGrenze")->isEnabled());
+    click("RadioGroupGrund02Item0");
+    EXPECT_FALSE(find<QSpinBox>("GrundObereGrenze")->isEnabled());
+    click("RBZahlenraum");
+    EXPECT_TRUE(find<QSpinBox>("GrundObereGrenze")->isEnabled());
+}
+
+TEST_F(Harness, PastedAnswersMeetTheSameFilterAsTypedOnes)
+{
+    setCount(1);
+    start();
+    QApplication::clipboard()->setText(QStringLiteral("1x2-3 ") + QString(10000, QLatin1Char('9')));
+    answer()->paste();
+    EXPECT_EQ(answer()->text(), "12-399999"); // the first eleven characters, filtered
 }

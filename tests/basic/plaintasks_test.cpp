@@ -268,9 +268,11 @@ TEST(StartRefusal, RangesWithoutDividendsAndReversedBounds)
 {
     const struct { int type, lower, upper; RangeChoice range; const char* mentions; } refused[] = {
         {1, 10, 5, {}, "Die untere Grenze des Zahlenbereichs (10) ist größer"},
-        {3, 1, 0, {RangeKind::Squares, 0}, "obere Grenze (0)"},
+        {3, 1, 0, {}, "obere Grenze (0)"},
         {4, 10, 11, {RangeKind::TimesTable, 7}, "durch 7 teilen"},
-        {4, 10, 11, {}, "durch 6 teilen"},  // 11 halves to 6, and 10 .. 11 has no multiple of 6
+        // 11 halves to 6 and 10 .. 11 has no multiple of 6: the pupil is told of the range
+        // chosen, not of that divisor.
+        {4, 10, 11, {}, "Im Zahlenbereich von 10 bis 11 gibt es nicht genug Zahlen,\rdie sich ohne Rest teilen lassen."},
         {4, -20, -5, {}, "mindestens 0"},
         {5, -20, -5, {}, "mindestens 0"},
         {5, 10, 11, {}, "von 10 bis 11"},
@@ -279,10 +281,14 @@ TEST(StartRefusal, RangesWithoutDividendsAndReversedBounds)
         const QString why = plainStartRefusal(settings(row.type, row.lower, row.upper, row.range));
         EXPECT_TRUE(why.contains(QString::fromUtf8(row.mentions))) << why.toStdString();
         EXPECT_TRUE(why.endsWith("Bitte ändern Sie den Zahlenbereich.")) << why.toStdString();
+        if (row.range.kind != RangeKind::TimesTable)
+            EXPECT_FALSE(why.contains("durch")) << why.toStdString();
     }
     const struct { int type, lower, upper; RangeChoice range; } accepted[] = {
         {1, -20, -5, {}}, {2, 5, 5, {}}, {4, 0, 100, {}}, {4, 0, 1, {}}, {4, -32767, 32767, {}},
         {4, 10, 14, {RangeKind::TimesTable, 7}}, {5, 0, 0, {}}, {4, 30, 40, {}},
+        // Squares ignore the von/bis fields, even reversed ones.
+        {3, 1, 0, {RangeKind::Squares, 0}}, {3, 32767, -32767, {RangeKind::Squares, 0}},
     };
     for (const auto& row : accepted)
         EXPECT_TRUE(plainStartRefusal(settings(row.type, row.lower, row.upper, row.range)).isEmpty())
