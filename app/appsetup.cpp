@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
@@ -30,6 +31,13 @@ bool isFixedDiskRoot(QChar letter)
 void setUpApplication(QApplication& app)
 {
     app.setApplicationName(QStringLiteral("Quorvel"));
+    app.setApplicationVersion(QStringLiteral("1.51"));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.quorvel"));
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/quorvel-%1.png").arg(size), QSize(size, size));
+    app.setWindowIcon(icon);
     installDesignedFonts();
     QFont base(QStringLiteral("MS Sans Serif"), 8);
     app.setFont(base);

@@ -1,4 +1,5 @@
 #include "appsetup.h"
+#include "commandline.h"
 #include "librarysound.h"
 #include "mainwindow.h"
 #include "messagedialog.h"
@@ -8,8 +9,17 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <cstdio>
+
 int main(int argc, char** argv)
 {
+    const quorvel::CommandLineAnswer answer =
+        quorvel::answerCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!answer.startWindow) {
+        std::fputs(answer.text.c_str(), answer.toStandardError ? stderr : stdout);
+        return answer.exitCode;
+    }
+
     QApplication app(argc, argv);
     quorvel::setUpApplication(app);
 

@@ -4,8 +4,9 @@
 set -euo pipefail
 pkgs=(cmake ninja-build g++ pkg-config libgtest-dev
       qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-qpa-plugins
-      libsdl2-dev xvfb xauth xdotool imagemagick dbus-x11
-      fonts-liberation2 fonts-comic-neue fonts-dejavu-core sox)
+      libsdl2-dev xvfb xauth xdotool x11-utils imagemagick dbus-x11
+      fonts-liberation2 fonts-comic-neue fonts-dejavu-core sox
+      desktop-file-utils appstream groff-base)
 # The libFuzzer targets need clang (tools/fuzz.sh sets QUORVEL_FUZZ=1).
 if [ "${QUORVEL_FUZZ:-0}" = 1 ]; then pkgs+=(clang); fi
 missing=()
