@@ -1,9 +1,13 @@
 #include "mainwindow.h"
 
 #include "aboutwindow.h"
+#include "accessibility.h"
 #include "basicpages.h"
 #include "fractionspages.h"
 #include "gradientfill.h"
+#include "handbookwindow.h"
+#include "keyboard.h"
+#include "klassenuebersicht.h"
 #include "numberpad.h"
 #include "numbersystemspages.h"
 #include "pagekit.h"
@@ -17,6 +21,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QInputDialog>
@@ -140,7 +145,7 @@ TFormHaupt::TFormHaupt(Services services, StatisticsStore& store, NameAsker askN
     bar->addWidget(m_panel1, 1);
     setStatusBar(bar);
 
-    m_ctx.reset(new TopicContext{m_services, nullptr, nullptr, this, {}, {}});
+    m_ctx.reset(new TopicContext{m_services, nullptr, nullptr, this, {}, {}, {}});
     m_ctx->setStatusText = [this](const QString& t) { m_panel0->setText(t); };
     m_ctx->backToSelection = [this] { backToSelection(); };
     // Without sound a right answer would leave no sign: "Richtig!" stands in the status bar
@@ -169,6 +174,12 @@ TFormHaupt::TFormHaupt(Services services, StatisticsStore& store, NameAsker askN
 
     m_notebook01->setCurrentIndex(PageAuswahl);
     m_notebook01a->setCurrentIndex(PageGrundrechenarten);
+    installEnterPressesButtons(this);
+    installWindowAccessibility();
+    // The first thing to do is to give one's name; Space or Enter right after the start
+    // must never end the program.
+    if (auto* name = findChild<QWidget*>(QStringLiteral("BitBtnBenutzername")))
+        name->setFocus();
     setWindowTitle(QStringLiteral("Quorvel V1.51 (Stand: 05.02.2005)"));
 }
 
@@ -180,11 +191,28 @@ void TFormHaupt::buildMenu()
     datei->setObjectName(QStringLiteral("MenuDatei"));
     QAction* hilfe = datei->addAction(QStringLiteral("Hilfe"));
     hilfe->setObjectName(QStringLiteral("HMenuDateiHilfe"));
+    hilfe->setShortcut(QKeySequence(Qt::Key_F1));
+    hilfe->setShortcutContext(Qt::ApplicationShortcut);
     connect(hilfe, &QAction::triggered, this, &TFormHaupt::HMenuDateiHilfeClick);
     QAction* info = datei->addAction(QStringLiteral("Information"));
     info->setObjectName(QStringLiteral("HMenuDateiInfo"));
     auto* about = new TFormInfo(this); // made once, hidden until asked for
     connect(info, &QAction::triggered, about, &QDialog::exec);
+    // The teacher's table of every pupil's results; also without a pupil chosen. One
+    // window, read again each time it is asked for.
+    QAction* klassen = datei->addAction(QStringLiteral("Klassenübersicht …"));
+    klassen->setObjectName(QStringLiteral("HMenuDateiKlassen"));
+    connect(klassen, &QAction::triggered, this, [this] {
+        auto* w = findChild<TFormKlassenuebersicht*>(QString(), Qt::FindDirectChildrenOnly);
+        if (w)
+            w->btnKlassenAktualisierenClick();
+        else
+            w = new TFormKlassenuebersicht([this] { return m_store.dataDirectory(); },
+                                           m_services.messages, this);
+        w->show();
+        w->raise();
+        w->activateWindow();
+    });
     datei->addSeparator();
     QAction* ende = datei->addAction(QStringLiteral("Programm beenden"));
     ende->setObjectName(QStringLiteral("HMenuDateiProgEnde"));
@@ -195,9 +223,16 @@ void openWithDesktop(const QUrl& url) { QDesktopServices::openUrl(url); }
 
 void TFormHaupt::HMenuDateiHilfeClick()
 {
-    // The desktop's viewer reports a missing file itself; the program stays quiet.
-    m_openDocument(QUrl::fromLocalFile(m_services.state.programDirectory
-                                       + QStringLiteral("Quorvel.chm")));
+    // A help file beside the program (as on Windows machines) goes to the desktop's viewer;
+    // otherwise the handbook built into the program opens, which needs no viewer at all.
+    const QString chm = m_services.state.programDirectory + QStringLiteral("Quorvel.chm");
+    if (QFileInfo::exists(chm)) {
+        m_openDocument(QUrl::fromLocalFile(chm));
+        return;
+    }
+    if (!m_handbook)
+        m_handbook = new THandbuch(this);
+    m_handbook->showPage();
 }
 
 void TFormHaupt::buildTopBar(QWidget* central)

@@ -19,6 +19,7 @@ namespace quorvel {
 class NumberPad;
 class StatisticsPage;
 class StatisticsStore;
+class THandbuch;
 
 // Asks for the pupil's name; returns false when cancelled. Injected so tests need no dialog.
 using NameAsker = std::function<bool(QWidget* parent, const QString& current, QString* name)>;
@@ -54,8 +55,10 @@ public:
     void openStatistics(int button);
     void backToSelection();
 
-    // Menu "Datei": "Hilfe" opens Quorvel.chm beside the program, reporting nothing if it is missing.
+    // Menu "Datei" > "Hilfe" and F1: Quorvel.chm beside the program when there is one,
+    // otherwise the built-in handbook.
     void HMenuDateiHilfeClick();
+    THandbuch* handbook() const { return m_handbook; }
     void setDocumentOpener(DocumentOpener opener) { m_openDocument = std::move(opener); }
 
 protected:
@@ -81,10 +84,11 @@ private:
     QLabel* m_panel0 = nullptr;
     QLabel* m_panel1 = nullptr;
     QLabel* m_userLabel = nullptr; // "Angemeldet: Anna"
-    QCheckBox* m_sound = nullptr;
     StatisticsPage* m_statsPage = nullptr;
+    QCheckBox* m_sound = nullptr;
     bool m_saved = false;
     DocumentOpener m_openDocument = openWithDesktop;
+    THandbuch* m_handbook = nullptr;
 };
 
 } // namespace quorvel

@@ -19,6 +19,14 @@ with os.fdopen(rfd) as pipe:
     display = ":" + pipe.readline().strip()
 env = dict(os.environ, DISPLAY=display, DBUS_SESSION_BUS_ADDRESS="disabled:",
            SDL_AUDIODRIVER="dummy", XDG_DATA_HOME=tempfile.mkdtemp())
+# Xvfb names its display before it accepts every client: wait until it answers, or the
+# program may start too early and fail with "could not connect to display".
+deadline = time.perf_counter() + 20
+while subprocess.run(["xdpyinfo", "-display", display], stdout=subprocess.DEVNULL,
+                     stderr=subprocess.DEVNULL).returncode != 0:
+    if time.perf_counter() > deadline:
+        sys.exit("the virtual screen " + display + " never accepted a connection")
+    time.sleep(0.05)
 times, peaks = [], []
 try:
     for i in range(runs + 1):  # the first run warms the file cache and is not counted

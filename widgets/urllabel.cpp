@@ -1,10 +1,51 @@
 #include "urllabel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QUrl>
 
 namespace quorvel {
+
+namespace {
+
+// A link for screen readers: its caption as name, the address as description, and the
+// press action.
+class UrlLabelInterface : public QAccessibleWidget {
+public:
+    explicit UrlLabelInterface(TURLLabel* label) : QAccessibleWidget(label, QAccessible::Link)
+    {
+        addControllingSignal(QStringLiteral("linkActivated(QString)"));
+    }
+    TURLLabel* label() const { return static_cast<TURLLabel*>(widget()); }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && label()->accessibleName().isEmpty())
+            return label()->text();
+        if (t == QAccessible::Description && label()->accessibleDescription().isEmpty())
+            return label()->target();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction())
+            label()->open();
+    }
+};
+
+QAccessibleInterface* urlLabelFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("quorvel::TURLLabel") && object && object->isWidgetType())
+        return new UrlLabelInterface(static_cast<TURLLabel*>(object));
+    return nullptr;
+}
+
+} // namespace
 
 UrlOpener desktopUrlOpener()
 {
@@ -25,6 +66,42 @@ TURLLabel::TURLLabel(QWidget* parent) : QLabel(QStringLiteral("Click me!"), pare
     setFont(f);
     setTextColour(m_normal);
     m_opener = desktopUrlOpener();
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+    static const bool factory = (QAccessible::installFactory(urlLabelFactory), true);
+    Q_UNUSED(factory);
+}
+
+void TURLLabel::open()
+{
+    if (m_opener)
+        m_opener(target());
+}
+
+void TURLLabel::keyPressEvent(QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        open();
+        e->accept();
+        return;
+    default:
+        QLabel::keyPressEvent(e);
+    }
+}
+
+void TURLLabel::paintEvent(QPaintEvent* e)
+{
+    QLabel::paintEvent(e);
+    if (!hasFocus())
+        return;
+    QStylePainter p(this);
+    QStyleOptionFocusRect o;
+    o.initFrom(this);
+    o.rect = contentsRect();
+    p.drawPrimitive(QStyle::PE_FrameFocusRect, o);
 }
 
 void TURLLabel::setColorNormal(const QColor& c)
@@ -68,12 +145,11 @@ void TURLLabel::mouseReleaseEvent(QMouseEvent* e)
 {
     const QPointF p = e->position();
     const bool inside = p.x() >= 0 && p.x() <= width() && p.y() >= 0 && p.y() <= height();
-    const bool open = inside && m_pressed;
+    const bool opens = inside && m_pressed;
     m_pressed = false;
-    if (open) {
+    if (opens) {
         setTextColour(m_moveOver);
-        if (m_opener)
-            m_opener(target());
+        this->open();
     } else {
         setTextColour(inside ? m_moveOver : m_normal);
     }

@@ -1,5 +1,6 @@
 #pragma once
-// TURLLabel: a text label that opens a web or mail address when clicked.
+// TURLLabel: a text label that opens a web or mail address when clicked, or when it has
+// the focus (Tab) and Enter or Space is pressed; a screen reader reads it as a link.
 
 #include <QColor>
 #include <QLabel>
@@ -34,12 +35,15 @@ public:
 
     QColor textColour() const;
     bool pressed() const { return m_pressed; }
+    void open();
 
 protected:
     void enterEvent(QEnterEvent*) override;
     void leaveEvent(QEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+    void paintEvent(QPaintEvent*) override;
 
 private:
     void setTextColour(const QColor& c);

@@ -260,7 +260,8 @@ void BasicPages::buildTaskPage(QWidget* page)
 
     m_taskText = new QLabel(page);
     m_taskText->setObjectName(QStringLiteral("lblGrundAufg"));
-    m_taskText->setAccessibleName(QStringLiteral("Aufgabe"));
+    // No accessible name: a screen reader reads the task itself ("92 + 25 =") and hears
+    // each new one as the text changes.
     m_taskText->setFont(taskFont());
     m_taskText->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_taskText->setGeometry(taskTextLeft(QString()), 136, 0, 28);
@@ -270,6 +271,7 @@ void BasicPages::buildTaskPage(QWidget* page)
     m_answer->setAccessibleName(QStringLiteral("Ergebnis"));
     m_answer->setFont(taskFont());
     m_answer->setGeometry(kAnswerFieldLeft, 136, 112, 28);
+    m_taskText->setBuddy(m_answer); // the answer field is labelled by its task
 
     auto* abort = makeButton(page, QStringLiteral("btnGrundAufgAbbruch"),
                              QStringLiteral("&Abbrechen"), 20, 230, 150, 30);

@@ -49,7 +49,9 @@ ExpandPage::ExpandPage(QWidget* page) : QObject(page)
     m_factorCaption->setObjectName(QStringLiteral("lblBruchErw06"));
     m_factorCaption->setFont(fractionFont(15));
     m_factorCaption->setGeometry(kFactorX, kUpperY, kFactorWidth, kFieldHeight);
-    m_edits[2] = makeAnswerEdit(page, QStringLiteral("edBruchErw03"), QString(), kFactorX, kLowerY,
+    // Named by its caption once a task is shown; until then by the caption of "erweitern".
+    m_edits[2] = makeAnswerEdit(page, QStringLiteral("edBruchErw03"),
+                                expandFactorCaption(ExpandKind::Expand).chopped(1), kFactorX, kLowerY,
                                 kFractionWidth);
 
     m_fields = new AnswerFieldSet(this);

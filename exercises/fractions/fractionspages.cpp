@@ -142,9 +142,8 @@ void FractionsPages::buildSettingsPage()
 
     makeLabel(page, QStringLiteral("LabelBruch02"), QStringLiteral("Aufgabenanzahl"), 20, 344);
     m_count = addUpDownLong(page, QRect(20, 362, 100, 22), QStringLiteral("EditBruch01"),
-                            QStringLiteral("UpDownBruch01"), kTaskCountSpinner);
-    m_count->Associate()->setAccessibleName(QStringLiteral("Aufgabenanzahl"));
-    m_count->setAccessibleName(QStringLiteral("Aufgabenanzahl"));
+                            QStringLiteral("UpDownBruch01"), kTaskCountSpinner,
+                            QStringLiteral("Aufgabenanzahl"));
 
     addBackButton(page, QStringLiteral("BitBtnBack05"), m_ctx);
     QPushButton* start = makeButton(page, QStringLiteral("BitBtnStart05"), QStringLiteral("&Start"),

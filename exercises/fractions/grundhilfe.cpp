@@ -131,6 +131,7 @@ TFormBruchGrundHilfe::TFormBruchGrundHilfe(QWidget* mainWindow)
 
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->setAccessibleName(QStringLiteral("Rechenarten"));
     auto* fill = new QVBoxLayout(this);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(m_pages);

@@ -118,6 +118,7 @@ GrundPage::GrundPage(QWidget* page) : QObject(page), m_page(page)
 
     auto* dummy = new QLineEdit(page);
     dummy->setObjectName(QStringLiteral("edBruchDummy"));
+    dummy->setAccessibleName(QStringLiteral("Hilfsfeld"));
     dummy->hide();
 
     setOperation(OpAddition);

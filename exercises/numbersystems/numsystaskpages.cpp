@@ -158,9 +158,7 @@ void NumberSystemTaskPages::buildSettingsHalf()
     const QString countName = QStringLiteral("Aufgabenanzahl");
     makeLabel(page, QStringLiteral("LabelZahlen03"), countName, kHalfLeft, 288);
     m_count = addUpDownLong(page, QRect(kHalfLeft, 306, 100, 22), QStringLiteral("EditZahlen01"),
-                            QStringLiteral("UpDownZahlen01"), kTaskCountSpinner);
-    m_count->setAccessibleName(countName);
-    m_count->Associate()->setAccessibleName(countName);
+                            QStringLiteral("UpDownZahlen01"), kTaskCountSpinner, countName);
 
     QPushButton* start = makeButton(page, QStringLiteral("BitBtnStart03"), QStringLiteral("&Start"),
                                     369, 440, 150, 30);

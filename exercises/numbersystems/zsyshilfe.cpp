@@ -46,6 +46,7 @@ TFormZSysHilfe::TFormZSysHilfe(QWidget* parent) : QWidget(parent, Qt::Window)
 
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl01"));
+    m_pages->setAccessibleName(QStringLiteral("Zahlensysteme"));
     m_pages->setGeometry(kMargin, kMargin, kWidth - 2 * kMargin, kHeight - 2 * kMargin);
     // Five captions side by side in the window's width: slimmer tabs, no scroll arrows.
     m_pages->setUsesScrollButtons(false);

@@ -1,4 +1,5 @@
 #include "linelistview.h"
+#include "linelistaccessible.h"
 
 #include <QPainter>
 #include <QPaintEvent>
@@ -17,6 +18,7 @@ LineListView::LineListView(QWidget* parent) : QAbstractItemView(parent)
     setVerticalScrollMode(ScrollPerItem);
     setHorizontalScrollMode(ScrollPerPixel);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    installLineListAccessibility();
 }
 
 int LineListView::rowHeight() const { return fontMetrics().height() + 1; }
@@ -184,8 +186,10 @@ void LineListView::rowsInserted(const QModelIndex& parent, int start, int end)
 void LineListView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     QAbstractItemView::currentChanged(current, previous);
-    if (current.isValid())
+    if (current.isValid()) {
         scrollTo(current); // the line moved to by keys is always shown
+        announceCurrentLine(this, current.row());
+    }
 }
 
 void LineListView::scrollContentsBy(int, int)

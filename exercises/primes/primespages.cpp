@@ -35,6 +35,16 @@ namespace {
 const QString kTooFewInputs = QStringLiteral("Zu wenige Eingaben !");
 const QString kNoNumber = QStringLiteral("Es wurde noch keine Zahl eingegeben");
 
+// "1 Primzahl, 1 Zeile", "25 Primzahlen, 3 Zeilen".
+QString primeCountText(qint64 primes, qint64 lines)
+{
+    return QStringLiteral("%1 %2, %3 %4")
+        .arg(primes)
+        .arg(primes == 1 ? QStringLiteral("Primzahl") : QStringLiteral("Primzahlen"))
+        .arg(lines)
+        .arg(lines == 1 ? QStringLiteral("Zeile") : QStringLiteral("Zeilen"));
+}
+
 QString kgvTooLarge()
 {
     return QStringLiteral("Das kgV dieser Zahlen ist größer als %1\rund kann nicht berechnet werden !")
@@ -64,11 +74,13 @@ protected:
     }
 };
 
-QLineEdit* makeEdit(QWidget* parent, const QString& name, int x, int y, int w)
+// An edit announced by the words of its label.
+QLineEdit* makeEdit(QWidget* parent, const QString& name, const QString& spoken, int x, int y,
+                    int w)
 {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
-    e->setAccessibleName(name);
+    e->setAccessibleName(spoken);
     e->setGeometry(x, y, w, 21);
     return e;
 }
@@ -186,7 +198,8 @@ void PrimesPages::buildStartPage()
         const char* caption;
         int tab;
     };
-    const Entry entries[] = {{"BitBtnPrimFak01", "Prim&zahlen", 0},
+    // "Pri&mzahlen": Alt+Z belongs to "&Zurück zur Auswahl" on this page.
+    const Entry entries[] = {{"BitBtnPrimFak01", "Pri&mzahlen", 0},
                              {"BitBtnPrimFak02", "Prim&faktoren", 1},
                              {"BitBtnPrimFak03", "&ggT", 2},
                              {"BitBtnPrimFak04", "&kgV", 3}};
@@ -207,6 +220,7 @@ void PrimesPages::buildCalculatorPage()
     addPageBackground(page);
     m_tabs = new QTabWidget(page);
     m_tabs->setObjectName(QStringLiteral("PageControlPrim01"));
+    m_tabs->setAccessibleName(QStringLiteral("Rechner"));
     m_tabs->setGeometry(4, 6, 531, 422);
     struct Tab {
         const char* name;
@@ -246,10 +260,12 @@ void PrimesPages::buildPrimeTab(QWidget* tab)
 
     makeLabel(tab, QStringLiteral("LabelPrimCalcVon"), QStringLiteral("von"), 12, 41);
     TUpDownLong* upFrom = addUpDownLong(tab, QRect(36, 38, 120, 21), QStringLiteral("edPrimCalc01"),
-                                        QStringLiteral("UpDownPrimCalc01"), kPrimeRangeSpinner);
+                                        QStringLiteral("UpDownPrimCalc01"), kPrimeRangeSpinner,
+                                        QStringLiteral("von"));
     makeLabel(tab, QStringLiteral("LabelPrimCalcBis"), QStringLiteral("bis"), 170, 41);
     TUpDownLong* upTo = addUpDownLong(tab, QRect(192, 38, 120, 21), QStringLiteral("edPrimCalc02"),
-                                      QStringLiteral("UpDownPrimCalc02"), kPrimeRangeSpinner);
+                                      QStringLiteral("UpDownPrimCalc02"), kPrimeRangeSpinner,
+                                      QStringLiteral("bis"));
     m_from = upFrom->Associate();
     m_to = upTo->Associate();
     m_from->setText(QStringLiteral("0"));
@@ -257,14 +273,11 @@ void PrimesPages::buildPrimeTab(QWidget* tab)
     for (QLineEdit* e : {m_from, m_to}) {
         digitsOnly(e);
         e->installEventFilter(new KeepOneCharacter(e));
-        // edPrimCalc01Change / edPrimCalc02Change: every new text is read as the spinner's
-        // position. A text that is no 32-bit number (emptied with Delete, too many digits,
-        // pasted letters) is reported at once; the spinner keeps its position.
-        connect(e, &QLineEdit::textChanged, this, [this](const QString& text) {
-            if (!primes::parseInteger(text.toStdString()))
-                services().messages.showError(integerConversionError(text));
-            updatePrimeProgress(); // an old list no longer matches the range
-        });
+        // edPrimCalc01Change / edPrimCalc02Change: a text being typed may be empty or
+        // unfinished without a notice; "&Berechnen" (or Enter) answers it. The summary
+        // line says at once when the list on screen no longer matches the range.
+        connect(e, &QLineEdit::textChanged, this, [this] { updatePrimeProgress(); });
+        connect(e, &QLineEdit::returnPressed, this, [this] { BitBtnPrimCalcClick(); });
     }
 
     QPushButton* calc = boldButton(tab, QStringLiteral("BitBtnPrimCalc"),
@@ -321,7 +334,7 @@ void PrimesPages::updatePrimeProgress()
     else if (m_model->cancelled())
         m_status->setText(cancelledText());
     else if (m_model->finished())
-        m_status->setText(QStringLiteral("%1 Primzahlen, %2 Zeilen").arg(primes).arg(m_model->rowCount()));
+        m_status->setText(primeCountText(qint64(m_model->primesCounted()), m_model->rowCount()));
     else
         m_status->clear();
     if (m_listed && rangeChanged())
@@ -391,9 +404,12 @@ void PrimesPages::BitBtnPrimCalcClick()
 void PrimesPages::buildFactorTab(QWidget* tab)
 {
     makeLabel(tab, QStringLiteral("LabelPrimFak02"), QStringLiteral("Zu zerlegende Zahl"), 12, 12);
-    m_factorEdit = makeEdit(tab, QStringLiteral("edPrimFak01"), 12, 30, 150);
+    m_factorEdit = makeEdit(tab, QStringLiteral("edPrimFak01"), QStringLiteral("Zu zerlegende Zahl"),
+                            12, 30, 150);
+    // Enter factorises, as it converts in the number-system calculator.
+    connect(m_factorEdit, &QLineEdit::returnPressed, this, [this] { BitBtnPrimFakClick(); });
     digitsOnly(m_factorEdit);
-    QPushButton* go = boldButton(tab, QStringLiteral("BitBtnPrimFak"), QStringLiteral("&Zerlegen"),
+    QPushButton* go = boldButton(tab, QStringLiteral("BitBtnPrimFak"), QStringLiteral("Zer&legen"),
                                  176, 28, 110, 25);
     connect(go, &QPushButton::clicked, this, [this] { BitBtnPrimFakClick(); });
     m_factorList = new QListWidget(tab);
@@ -429,7 +445,9 @@ void PrimesPages::buildGgTKgVTab(QWidget* tab, bool ggt)
               12, 12);
     for (int i = 0; i < 3; ++i) {
         fields[i] = makeEdit(tab, QStringLiteral("ed%1%2").arg(key).arg(i + 1, 2, 10, QLatin1Char('0')),
-                             12 + 130 * i, 36, 120);
+                             QStringLiteral("%1. Zahl").arg(i + 1), 12 + 130 * i, 36, 120);
+        connect(fields[i], &QLineEdit::returnPressed, this,
+                [this, ggt] { calculateGgTKgV(ggt); });
         digitsOnly(fields[i]);
     }
     fields[2]->hide();
@@ -444,7 +462,10 @@ void PrimesPages::buildGgTKgVTab(QWidget* tab, bool ggt)
               ggt ? QStringLiteral("Der ggT der Zahlen beträgt")
                   : QStringLiteral("Das kgV der Zahlen beträgt"),
               12, 156);
-    fields[3] = makeEdit(tab, QStringLiteral("ed") + key + QStringLiteral("04"), 12, 174, 150);
+    fields[3] = makeEdit(tab, QStringLiteral("ed") + key + QStringLiteral("04"),
+                         ggt ? QStringLiteral("Der ggT der Zahlen beträgt")
+                             : QStringLiteral("Das kgV der Zahlen beträgt"),
+                         12, 174, 150);
     fields[3]->setReadOnly(true);
     QPushButton* go = boldButton(tab, QStringLiteral("BitBtn%1").arg(key),
                                  ggt ? QStringLiteral("ggT berechnen") : QStringLiteral("kgV berechnen"),

@@ -133,6 +133,7 @@ TUmrechnungshilfe::TUmrechnungshilfe(QWidget* parent) : QWidget(parent, Qt::Wind
 
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->setAccessibleName(QStringLiteral("Größen"));
     m_pages->setGeometry(8, 8, 457, 289);
     // Six captions side by side in 457 pixels: slimmer tabs, no scroll arrows.
     m_pages->setUsesScrollButtons(false);

@@ -164,3 +164,54 @@ TEST_F(Fixture, TaskCountWrapsAsSixteenBits)
     series.begin(65537); // the spinners never allow this; the counter is 16-bit all the same
     EXPECT_EQ(series.taskCount(), 1);
 }
+
+// What a topic may declare: notices that cost no try, its own per-try messages and marks,
+// the right jingle after a wrong try, the text kept after a wrong try; and the frame's own
+// "Richtig!" and the focus back in the answer on every new task.
+TEST_F(Fixture, DeclaredRulesOfATopic)
+{
+    struct MarkingTopic : CountingTopic {
+        AnswerCheck checkAnswer(const QString& text) override
+        {
+            if (text == QLatin1String("halb"))
+                return {AnswerState::Notice, QStringLiteral("Zu wenige Werte !")};
+            return CountingTopic::checkAnswer(text);
+        }
+        QString wrongMessage(int attempts, bool finished) const override
+        {
+            return QStringLiteral("falsch %1%2").arg(attempts).arg(finished ? " fertig" : "");
+        }
+        void onWrongAnswer(int attempts, bool finished) override
+        {
+            marks << QStringLiteral("%1%2").arg(attempts).arg(finished ? "!" : "");
+        }
+        QStringList marks;
+    } marking;
+    marking.t.rightJingleAfterWrong = true;
+    marking.t.clearAfterWrong = false;
+    int rights = 0;
+    SeriesView v = makeView();
+    v.announceRight = [&] { ++rights; };
+    ExerciseSeries s{ts.services, marking, v, 2, 0};
+
+    s.begin(3);
+    view.clear();
+    ts.log.clear();
+    s.confirm("halb");               // task 1: a notice, no try used
+    s.confirm("1");                  // wrong once: the text stays
+    s.confirm("10");                 // right at the second try: jingle, not counted
+    s.confirm("5");                  // task 2: wrong twice, finished
+    s.confirm("6");
+    s.skip();                        // task 3 skipped: the series ends
+    EXPECT_EQ(marking.marks, QStringList({"1", "1", "2!"}));
+    EXPECT_EQ(rights, 1);
+    EXPECT_EQ(ts.log.events,
+              QStringList({"message Zu wenige Werte !", "sound wrong", "message falsch 1",
+                           "sound right", "given 3 2", "status Aufgabe 2 von 3", "sound wrong",
+                           "message falsch 1", "sound wrong", "message falsch 2 fertig",
+                           "given 3 1", "status Aufgabe 3 von 3", "status ", "pad off",
+                           "page 0", "sound MUSIN02"}));
+    EXPECT_EQ(view.count("clear"), 2); // only the new tasks empty the field
+    // Every new task put the typing back into the answer field, skipped ones too.
+    EXPECT_EQ(view.count("focus"), 2 + 5); // two new tasks, five confirms
+}

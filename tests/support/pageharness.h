@@ -28,7 +28,8 @@ struct PageHarness {
                          if (logStatus)
                              ts.log.add(QStringLiteral("status ") + s);
                      },
-                     [this] { ++backClicks; }};
+                     [this] { ++backClicks; },
+                     {}};
 
     PageHarness()
     {

@@ -1,6 +1,7 @@
 // The link label: colours while hovering and pressing, and when a click opens its target.
 #include "urllabel.h"
 
+#include <QAccessible>
 #include <QEnterEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -101,4 +102,23 @@ TEST(UrlLabel, ReleaseWithoutPressOpensNothing)
     Fixture f;
     QTest::mouseRelease(&f.label, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_TRUE(f.opened.isEmpty());
+}
+
+TEST(UrlLabel, ReachedByTabOpenedByEnterOrSpaceReadAsALink)
+{
+    Fixture f;
+    EXPECT_EQ(f.label.focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(&f.label, Qt::Key_Return);
+    QTest::keyClick(&f.label, Qt::Key_Space);
+    QTest::keyClick(&f.label, Qt::Key_A); // other keys open nothing
+    EXPECT_EQ(f.opened, QStringList({"https://example.org/", "https://example.org/"}));
+
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&f.label);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::Link);
+    EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("Homepage"));
+    EXPECT_EQ(a->text(QAccessible::Description), QStringLiteral("https://example.org/"));
+    ASSERT_NE(a->actionInterface(), nullptr);
+    a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(f.opened.size(), 3);
 }

@@ -1,0 +1,43 @@
+#include "accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QDialog>
+#include <QMainWindow>
+
+namespace quorvel {
+
+namespace {
+
+class WindowInterface : public QAccessibleWidget {
+public:
+    explicit WindowInterface(QWidget* w) : QAccessibleWidget(w, QAccessible::Window) {}
+    QString text(QAccessible::Text t) const override
+    {
+        QString s = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && s.isEmpty())
+            s = widget()->windowTitle();
+        return s;
+    }
+};
+
+QAccessibleInterface* windowFactory(const QString& className, QObject* object)
+{
+    // Only the program's own window classes; Qt's classes keep Qt's interfaces.
+    if (!className.startsWith(QLatin1String("quorvel::")) || !object || !object->isWidgetType())
+        return nullptr;
+    auto* w = static_cast<QWidget*>(object);
+    if (!w->isWindow() || qobject_cast<QDialog*>(w) || qobject_cast<QMainWindow*>(w))
+        return nullptr;
+    return new WindowInterface(w);
+}
+
+} // namespace
+
+void installWindowAccessibility()
+{
+    static const bool installed = (QAccessible::installFactory(windowFactory), true);
+    Q_UNUSED(installed);
+}
+
+} // namespace quorvel
