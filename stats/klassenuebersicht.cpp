@@ -140,7 +140,7 @@ TFormKlassenuebersicht::TFormKlassenuebersicht(std::function<QString()> dataDire
 {
     setObjectName(QStringLiteral("FormKlassenuebersicht"));
     setWindowTitle(QStringLiteral("Klassenübersicht"));
-    resize(760, 480);
+    resize(840, 480);
 
     auto* column = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
@@ -184,7 +184,7 @@ TFormKlassenuebersicht::TFormKlassenuebersicht(std::function<QString()> dataDire
     QHeaderView* header = m_table->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setStretchLastSection(true);
-    const int widths[OverviewColumnCount] = {150, 190, 70, 160, 105, 110};
+    const int widths[OverviewColumnCount] = {140, 180, 105, 150, 100, 110};
     for (int c = 0; c < OverviewColumnCount; ++c)
         header->resizeSection(c, widths[c]);
     column->addWidget(m_table, 1);
