@@ -5,7 +5,6 @@
 #include "basicpages.h"
 #include "fractionspages.h"
 #include "gradientfill.h"
-#include "klassenuebersicht.h"
 #include "handbookwindow.h"
 #include "keyboard.h"
 #include "klassenuebersicht.h"
@@ -199,21 +198,6 @@ void TFormHaupt::buildMenu()
     info->setObjectName(QStringLiteral("HMenuDateiInfo"));
     auto* about = new TFormInfo(this); // made once, hidden until asked for
     connect(info, &QAction::triggered, about, &QDialog::exec);
-    // The teacher's table of every pupil's results; also without a pupil chosen. One
-    // window, read again each time it is asked for.
-    QAction* klassen = datei->addAction(QStringLiteral("Klassenübersicht …"));
-    klassen->setObjectName(QStringLiteral("HMenuDateiKlassen"));
-    connect(klassen, &QAction::triggered, this, [this] {
-        auto* w = findChild<TFormKlassenuebersicht*>(QString(), Qt::FindDirectChildrenOnly);
-        if (w)
-            w->btnKlassenAktualisierenClick();
-        else
-            w = new TFormKlassenuebersicht([this] { return m_store.dataDirectory(); },
-                                           m_services.messages, this);
-        w->show();
-        w->raise();
-        w->activateWindow();
-    });
     // The teacher's table of every pupil's results; also without a pupil chosen. One
     // window, read again each time it is asked for.
     QAction* klassen = datei->addAction(QStringLiteral("Klassenübersicht …"));
