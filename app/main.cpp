@@ -1,10 +1,6 @@
 #include "appsetup.h"
 #include "commandline.h"
-#include "librarysound.h"
-#include "mainwindow.h"
-#include "messagedialog.h"
-#include "statisticsstore.h"
-#include "systemservices.h"
+#include "program.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -23,19 +19,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     quorvel::setUpApplication(app);
 
-    quorvel::AppState state;
-    quorvel::SystemClock clock;
-    quorvel::SystemRandom random;
-    quorvel::LibrarySound sound;
-    quorvel::DialogMessageSink messages;
-    quorvel::StatisticsStore store(clock, messages);
-    quorvel::Services services{state, store, sound, messages, random, clock};
-
-    quorvel::TFormHaupt window(services, store);
-    messages.setParent(&window);
-    state.dataDirectory = quorvel::prepareDataDirectory();
-    store.setDataDirectory(state.dataDirectory);
-
+    quorvel::Program program;
+    quorvel::TFormHaupt& window = program.window;
     const QRect screen = window.screen()->availableGeometry();
     window.move(screen.center() - window.rect().center());
     window.show();

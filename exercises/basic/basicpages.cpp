@@ -237,13 +237,7 @@ void BasicPages::buildSettingsPage(QWidget* page)
 
     addBackButton(page, QStringLiteral("BitBtnBack01"), m_ctx,
                   QStringLiteral("Zurück zur Auswahl der Aufgabenstellung"));
-    QPushButton* start = makeButton(page, QStringLiteral("BitBtnStart01"), QStringLiteral("&Start"),
-                                    319, 440, 200, 30);
-    QFont bold = start->font();
-    bold.setBold(true);
-    bold.setPointSize(10);
-    start->setFont(bold);
-    setHint(start, QStringLiteral("Zu den Übungsaufgaben"));
+    QPushButton* start = addStartButton(page, QStringLiteral("BitBtnStart01"), 319, 200);
     connect(start, &QPushButton::clicked, this, &BasicPages::BitBtnStart01Click);
 
     applyState(rechenartClicked(settingsState()));

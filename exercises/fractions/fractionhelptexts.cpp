@@ -1,16 +1,7 @@
 #include "fractionhelptexts.h"
+#include "textlines.h"
 
 namespace quorvel::fractions {
-
-namespace {
-QStringList ul(std::initializer_list<const char*> l)
-{
-    QStringList r;
-    for (const char* s : l)
-        r << QString::fromUtf8(s);
-    return r;
-}
-} // namespace
 
 const TextHelpWindow& expandReduceHelp()
 {

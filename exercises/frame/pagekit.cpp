@@ -1,8 +1,10 @@
 #include "pagekit.h"
 #include "topiccontext.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 
 namespace quorvel {
 
@@ -16,6 +18,32 @@ QPushButton* makeButton(QWidget* parent, const QString& objectName, const QStrin
     b->setAccessibleName(plain);
     b->setGeometry(x, y, w, h);
     return b;
+}
+
+QPushButton* addStartButton(QWidget* page, const QString& objectName, int x, int width)
+{
+    QPushButton* start = makeButton(page, objectName, QStringLiteral("&Start"), x, 440, width, 30);
+    QFont bold = start->font();
+    bold.setBold(true);
+    bold.setPointSize(10);
+    start->setFont(bold);
+    setHint(start, QStringLiteral("Zu den Übungsaufgaben"));
+    return start;
+}
+
+void showBesideTheTasks(QWidget* window, bool& placed)
+{
+    if (!placed) {
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            window->move(screen->availableGeometry().center()
+                         - QPoint(window->width() / 2, window->height() / 2));
+        placed = true;
+    }
+    if (window->isMinimized())
+        window->showNormal();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& text, int x, int y)

@@ -20,6 +20,14 @@ QPushButton* addBackButton(QWidget* page, const QString& objectName, TopicContex
 QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& caption,
                         int x, int y, int w, int h);
 
+// "&Start" of a settings page: bold 10 pt, hint "Zu den Übungsaufgaben"; 150 wide at
+// x 369, y 440 unless told otherwise.
+QPushButton* addStartButton(QWidget* page, const QString& objectName, int x = 369, int width = 150);
+
+// Shows a help window that stays open beside the tasks: centred on the screen the first
+// time, then where the pupil left it; brought back from minimised and raised.
+void showBesideTheTasks(QWidget* window, bool& placed);
+
 // A label at a fixed place.
 QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& text, int x,
                   int y);

@@ -1,4 +1,5 @@
 #include "zsyshilfe.h"
+#include "pagekit.h"
 
 #include "gradientfill.h"
 #include "zsyshilfetexts.h"
@@ -75,21 +76,6 @@ TFormZSysHilfe::TFormZSysHilfe(QWidget* parent) : QWidget(parent, Qt::Window)
     m_pages->setCurrentIndex(0);
 }
 
-void TFormZSysHilfe::showHelp()
-{
-    if (!m_placed) {
-        // The centre of the screen, the first time it is shown.
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect r = screen->availableGeometry();
-            move(r.center() - QPoint(kWidth / 2, kHeight / 2));
-        }
-        m_placed = true;
-    }
-    if (isMinimized())
-        showNormal();
-    show();
-    raise();
-    activateWindow();
-}
+void TFormZSysHilfe::showHelp() { showBesideTheTasks(this, m_placed); }
 
 } // namespace quorvel

@@ -1,4 +1,5 @@
 #include "umrechnungshilfe.h"
+#include "pagekit.h"
 
 #include "gradientfill.h"
 #include "helplayout.h"
@@ -204,21 +205,6 @@ void TUmrechnungshilfe::buildTab(QWidget* sheet, int index)
     right->setStyleSheet(QStringLiteral("background: transparent; border: none;"));
 }
 
-void TUmrechnungshilfe::showHelp()
-{
-    if (!m_placed) {
-        // The centre of the screen, the first time it is shown.
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect r = screen->availableGeometry();
-            move(r.center() - QPoint(kWidth / 2, kHeight / 2));
-        }
-        m_placed = true;
-    }
-    if (isMinimized())
-        showNormal();
-    show();
-    raise();
-    activateWindow();
-}
+void TUmrechnungshilfe::showHelp() { showBesideTheTasks(this, m_placed); }
 
 } // namespace quorvel

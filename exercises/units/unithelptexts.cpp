@@ -1,16 +1,10 @@
 #include "unithelptexts.h"
+#include "textlines.h"
 
 namespace quorvel::units {
 
 namespace {
 QString u(const char* s) { return QString::fromUtf8(s); }
-QStringList ul(std::initializer_list<const char*> l)
-{
-    QStringList r;
-    for (const char* s : l)
-        r << QString::fromUtf8(s);
-    return r;
-}
 } // namespace
 
 const std::vector<HelpTab>& helpTabs()

@@ -180,13 +180,7 @@ void UnitsPages::buildSettingsPage()
 
     addBackButton(page, QStringLiteral("BitBtnBack02"), m_ctx);
 
-    QPushButton* start = makeButton(page, QStringLiteral("BitBtnStart02"), QStringLiteral("&Start"),
-                                    369, 440, 150, 30);
-    QFont f = start->font();
-    f.setBold(true);
-    f.setPointSize(10);
-    start->setFont(f);
-    setHint(start, QStringLiteral("Zu den Übungsaufgaben"));
+    QPushButton* start = addStartButton(page, QStringLiteral("BitBtnStart02"));
     connect(start, &QPushButton::clicked, this, &UnitsPages::startClicked);
 }
 

@@ -2,11 +2,7 @@
 // the program does, walks it by object names (a table of steps below), and saves a PNG of
 // the window at each "shot". Run through tools/handbook_shots.sh under a virtual X display.
 #include "appsetup.h"
-#include "librarysound.h"
-#include "mainwindow.h"
-#include "messagedialog.h"
-#include "statisticsstore.h"
-#include "systemservices.h"
+#include "program.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -49,19 +45,11 @@ int main(int argc, char** argv)
     quorvel::setUpApplication(app);
     const QDir out(QString::fromLocal8Bit(argv[1]));
 
-    quorvel::AppState state;
-    quorvel::SystemClock clock;
-    quorvel::SystemRandom random;
-    quorvel::LibrarySound sound;
-    quorvel::DialogMessageSink messages;
-    quorvel::StatisticsStore store(clock, messages);
-    quorvel::Services services{state, store, sound, messages, random, clock};
-    quorvel::TFormHaupt window(services, store, [](QWidget*, const QString&, QString* name) {
+    quorvel::Program program([](QWidget*, const QString&, QString* name) {
         *name = QStringLiteral("Anna");
         return true;
     });
-    state.dataDirectory = quorvel::prepareDataDirectory();
-    store.setDataDirectory(state.dataDirectory);
+    quorvel::TFormHaupt& window = program.window;
     window.move(0, 0);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))

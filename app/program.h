@@ -1,0 +1,27 @@
+#pragma once
+// The program as it runs for a pupil: the clock, the random source, the sound library,
+// the message window and the statistics store wired into one main window over the data
+// directory. The program's main() and the handbook's screenshot tool build it alike.
+
+#include "librarysound.h"
+#include "mainwindow.h"
+#include "messagedialog.h"
+#include "statisticsstore.h"
+#include "systemservices.h"
+
+namespace quorvel {
+
+struct Program {
+    explicit Program(NameAsker askName = askNameWithDialog);
+
+    AppState state;
+    SystemClock clock;
+    SystemRandom random;
+    LibrarySound sound;
+    DialogMessageSink messages;
+    StatisticsStore store{clock, messages};
+    Services services{state, store, sound, messages, random, clock};
+    TFormHaupt window;
+};
+
+} // namespace quorvel
