@@ -1,4 +1,5 @@
 #include "answerfields.h"
+#include "inputfilter.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -73,8 +74,12 @@ void AnswerFieldSet::addEdit(QLineEdit* edit, bool filterKeys)
 {
     Field f;
     f.edit = edit;
-    if (filterKeys)
+    if (filterKeys) {
         edit->installEventFilter(new FieldKeyFilter(edit, &m_confirm));
+        // Pasted or dropped text passes the same characters as typed keys; no answer of a
+        // fraction task needs more than 20 of them.
+        restrictInput(edit, kDigitCharacters + QStringLiteral(" ,"), 20);
+    }
     m_fields.push_back(f);
     setMark(m_fields.back(), FieldMark::None);
 }

@@ -146,13 +146,7 @@ void FractionsPages::buildSettingsPage()
                             QStringLiteral("Aufgabenanzahl"));
 
     addBackButton(page, QStringLiteral("BitBtnBack05"), m_ctx);
-    QPushButton* start = makeButton(page, QStringLiteral("BitBtnStart05"), QStringLiteral("&Start"),
-                                    369, 440, 150, 30);
-    QFont bold = start->font();
-    bold.setBold(true);
-    bold.setPointSize(10);
-    start->setFont(bold);
-    setHint(start, QStringLiteral("Zu den Übungsaufgaben"));
+    QPushButton* start = addStartButton(page, QStringLiteral("BitBtnStart05"));
     connect(start, &QPushButton::clicked, this, &FractionsPages::BitBtnStart05Click);
 }
 
@@ -266,6 +260,9 @@ void FractionsPages::BitBtnStart05Click()
 {
     const int slot = currentSlot();
     ExerciseSeries* series = currentSeries();
+    std::optional<std::int32_t> count;
+    if (series && !(count = taskCountForStart(m_count, m_ctx.services.messages)))
+        return; // the count field holds no number: said, nothing started
     if (!series)
         m_ctx.services.stats.markStatsChanged(TopicFractions);
     if (slot < 0)
@@ -273,7 +270,7 @@ void FractionsPages::BitBtnStart05Click()
     const int page = slot == 0 ? PageGrund : fractionPageFor(slot - 1);
     m_notebook->setCurrentIndex(page);
     if (series)
-        series->begin(m_count->Position()); // marks the topic changed, shows the task page
+        series->begin(*count); // marks the topic changed, shows the task page
     else
         m_ctx.showPage(PageBruchrechnungAufgaben);
 }

@@ -160,10 +160,7 @@ void NumberSystemTaskPages::buildSettingsHalf()
     m_count = addUpDownLong(page, QRect(kHalfLeft, 306, 100, 22), QStringLiteral("EditZahlen01"),
                             QStringLiteral("UpDownZahlen01"), kTaskCountSpinner, countName);
 
-    QPushButton* start = makeButton(page, QStringLiteral("BitBtnStart03"), QStringLiteral("&Start"),
-                                    369, 440, 150, 30);
-    start->setFont(boldFont(start->font().family(), 10));
-    setHint(start, QStringLiteral("Zu den Übungsaufgaben"));
+    QPushButton* start = addStartButton(page, QStringLiteral("BitBtnStart03"));
     connect(start, &QPushButton::clicked, this, &NumberSystemTaskPages::BitBtnStart03Click);
 }
 
@@ -248,7 +245,11 @@ void NumberSystemTaskPages::showTask(const numsys::NumeralTask& task)
     m_number->setGeometry(left, kAnswerRowY, end - left, kAnswerRowH);
 }
 
-void NumberSystemTaskPages::BitBtnStart03Click() { m_series->begin(m_count->Position()); }
+void NumberSystemTaskPages::BitBtnStart03Click()
+{
+    if (const std::optional<std::int32_t> count = taskCountForStart(m_count, m_ctx.services.messages))
+        m_series->begin(*count);
+}
 
 void NumberSystemTaskPages::btnZSysAufgOKClick() { m_series->confirm(m_answer->text()); }
 

@@ -177,13 +177,7 @@ void PrimeTaskPages::buildSettings()
     m_count = addUpDownLong(box, QRect(120, 322, 90, 22), QStringLiteral("EditPrimFak01"),
                             QStringLiteral("UpDownPrimFak01"), kTaskCountSpinner, countCaption);
 
-    QPushButton* start = makeButton(page, QStringLiteral("BitBtnStart04"), QStringLiteral("&Start"),
-                                    369, 440, 150, 30);
-    QFont f = start->font();
-    f.setBold(true);
-    f.setPointSize(10);
-    start->setFont(f);
-    setHint(start, QStringLiteral("Zu den Übungsaufgaben"));
+    QPushButton* start = addStartButton(page, QStringLiteral("BitBtnStart04"));
     connect(start, &QPushButton::clicked, this, &PrimeTaskPages::startClicked);
     typeChanged();
 }
@@ -308,10 +302,13 @@ primes::PrimeTaskSettings PrimeTaskPages::readSettings() const
 
 void PrimeTaskPages::startClicked()
 {
+    const std::optional<std::int32_t> count = taskCountForStart(m_count, m_ctx.services.messages);
+    if (!count)
+        return; // the count field holds no number: said, nothing started
     m_type = std::max(0, m_typeGroup->checkedId());
     m_helpButton->setVisible(m_type == Teilbarkeit);
     m_notebook->setCurrentIndex(m_type);
-    m_series[std::size_t(m_type)]->begin(m_count->Position());
+    m_series[std::size_t(m_type)]->begin(*count);
 }
 
 void PrimeTaskPages::abortClicked() { m_series[std::size_t(m_type)]->abort(); }
