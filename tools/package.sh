@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package build/quorvel_<version>_amd64.deb and checks it with lintian.
+# Builds the Debian package build-deb/quorvel_<version>_amd64.deb (program and sound
+# library only, no tests) and checks it with lintian.
 #   bash tools/package.sh            build, pack, lintian
 #   bash tools/package.sh --install  also install it, run it once, purge it and check
 #                                    that nothing of it is left (needs root)
@@ -10,9 +11,10 @@ for p in lintian dpkg-dev; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
     apt-get -o DPkg::Lock::Timeout=300 install -y -q --no-install-recommends "$p"
 done
-bash tools/build.sh
-(cd build && cpack -G DEB >/dev/null)
-deb=$(ls -t build/quorvel_*_amd64.deb | head -n 1)
+cmake -S . -B build-deb -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_BUILD_TESTS=OFF >/dev/null
+cmake --build build-deb
+(cd build-deb && cpack -G DEB >/dev/null)
+deb=$(ls -t build-deb/quorvel_*_amd64.deb | head -n 1)
 echo "package: $deb ($(du -h "$deb" | cut -f1))"
 dpkg-deb --info "$deb" | sed -n '/Package:/,$p'
 echo "--- lintian"

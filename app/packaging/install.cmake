@@ -42,7 +42,7 @@ add_custom_command(OUTPUT ${_gz}/quorvel.1.gz ${_gz}/changelog.gz
   DEPENDS ${_desk}/quorvel.1 ${_pack}/changelog VERBATIM)
 add_custom_target(quorvel_packaging_files ALL DEPENDS ${_gz}/quorvel.1.gz ${_gz}/changelog.gz)
 install(FILES ${_gz}/quorvel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${_gz}/changelog.gz ${_pack}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${_gz}/changelog.gz ${_pack}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorvel)
 install(FILES ${_pack}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
         RENAME quorvel)
 
@@ -63,5 +63,7 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${_desc}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation2, fonts-comic-neue")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# CPack would add ldconfig calls for any library below /usr/lib; this one is private.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${_pack}/postinst ${_pack}/postrm)
 set(CPACK_GENERATOR DEB)
 include(CPack)
