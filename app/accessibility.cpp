@@ -23,8 +23,10 @@ public:
 
 QAccessibleInterface* windowFactory(const QString& className, QObject* object)
 {
-    // Only the program's own window classes; Qt's classes keep Qt's interfaces.
-    if (!className.startsWith(QLatin1String("quorvel::")) || !object || !object->isWidgetType())
+    // The program's own window classes (some carry no meta-object of their own and come as
+    // plain "QWidget"); Qt's other classes keep Qt's interfaces.
+    if (!(className.startsWith(QLatin1String("quorvel::")) || className == QLatin1String("QWidget"))
+        || !object || !object->isWidgetType())
         return nullptr;
     auto* w = static_cast<QWidget*>(object);
     if (!w->isWindow() || qobject_cast<QDialog*>(w) || qobject_cast<QMainWindow*>(w))

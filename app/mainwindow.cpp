@@ -107,6 +107,9 @@ TFormHaupt::TFormHaupt(Services services, StatisticsStore& store, NameAsker askN
     m_services.state = AppState{};
     m_services.state.programDirectory = QCoreApplication::applicationDirPath() + QLatin1Char('/');
 
+    // Before any window exists: an interface is made (and kept) the first time a window
+    // is looked at, which may happen while it is being built.
+    installWindowAccessibility();
     buildMenu();
 
     auto* central = new QWidget(this);
@@ -175,7 +178,6 @@ TFormHaupt::TFormHaupt(Services services, StatisticsStore& store, NameAsker askN
     m_notebook01->setCurrentIndex(PageAuswahl);
     m_notebook01a->setCurrentIndex(PageGrundrechenarten);
     installEnterPressesButtons(this);
-    installWindowAccessibility();
     // The first thing to do is to give one's name; Space or Enter right after the start
     // must never end the program.
     if (auto* name = findChild<QWidget*>(QStringLiteral("BitBtnBenutzername")))

@@ -201,12 +201,14 @@ TEST_F(Pad, FingerDrawsLikeTheLeftButtonASecondFingerNot)
 // The stylus tip writes like the left button, its eraser end rubs out like the right.
 TEST_F(Pad, StylusTipWritesItsEraserEndRubsOut)
 {
-    auto stylus = [this](QPointingDevice::PointerType end, QEvent::Type type, QPointF at) {
-        static QPointingDevice tip(QStringLiteral("Stift"), 7001, QInputDevice::DeviceType::Stylus,
-                                   QPointingDevice::PointerType::Pen, QInputDevice::Capability::Position, 1, 2);
-        static QPointingDevice rubber(QStringLiteral("Stift"), 7001, QInputDevice::DeviceType::Stylus,
-                                      QPointingDevice::PointerType::Eraser,
-                                      QInputDevice::Capability::Position, 1, 2);
+    // The devices live in the test, not past the application (a static one would be
+    // destroyed after it, at exit).
+    QPointingDevice tip(QStringLiteral("Stift"), 7001, QInputDevice::DeviceType::Stylus,
+                        QPointingDevice::PointerType::Pen, QInputDevice::Capability::Position, 1, 2);
+    QPointingDevice rubber(QStringLiteral("Stift"), 7001, QInputDevice::DeviceType::Stylus,
+                           QPointingDevice::PointerType::Eraser, QInputDevice::Capability::Position,
+                           1, 2);
+    auto stylus = [&](QPointingDevice::PointerType end, QEvent::Type type, QPointF at) {
         const bool up = type == QEvent::TabletRelease;
         QTabletEvent e(type, end == QPointingDevice::PointerType::Pen ? &tip : &rubber, at,
                        sheet->mapToGlobal(at), up ? 0.0 : 0.5, 0, 0, 0, 0, 0, Qt::NoModifier,
