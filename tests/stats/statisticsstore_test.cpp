@@ -31,21 +31,11 @@ constexpr TopicRow kTopics[] = {{TopicFractions, ".qvb", 11}, {TopicUnits, ".qve
                                 {TopicBasic, ".qvg", 12},     {TopicPrimes, ".qvp", 4},
                                 {TopicNumberSystems, ".qvz", 5}};
 
-struct StoreFixture : ::testing::Test {
-    QTemporaryDir root;
-    QString dir;
-    EventLog log;
-    RecordingMessages messages{log};
-    FixedClock clock{QDate(2026, 12, 7)};
-    StatisticsStore store{clock, messages};
-
+struct StoreFixture : StoreInTempDir {
     void SetUp() override
     {
-        ASSERT_TRUE(root.isValid());
-        dir = root.path() + QStringLiteral("/Programme/Quorvel V1.5/");
-        ASSERT_TRUE(QDir().mkpath(dir));
+        StoreInTempDir::SetUp();
         qputenv("XDG_DATA_HOME", root.path().toUtf8());
-        store.setDataDirectory(dir);
     }
 
     QString file(const char* name, const char* ext) const

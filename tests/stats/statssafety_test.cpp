@@ -23,22 +23,7 @@ namespace {
 
 const char* const kExts[] = {".qvb", ".qve", ".qvg", ".qvp", ".qvz"};
 
-struct SafetyFixture : ::testing::Test {
-    QTemporaryDir root;
-    QString dir;
-    EventLog log;
-    RecordingMessages messages{log};
-    FixedClock clock{QDate(2026, 12, 7)};
-    StatisticsStore store{clock, messages};
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(root.isValid());
-        dir = root.path() + QStringLiteral("/Programme/Quorvel V1.5/");
-        ASSERT_TRUE(QDir().mkpath(dir));
-        store.setDataDirectory(dir);
-    }
-
+struct SafetyFixture : StoreInTempDir {
     QString file(const QString& name, const char* ext) const { return dir + name + QLatin1String(ext); }
     QString firstLine(const QString& name, const char* ext) const
     {

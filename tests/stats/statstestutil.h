@@ -2,6 +2,8 @@
 // Helpers for the statistics tests: expected lines, reading and writing raw bytes,
 // modification times and listing what lies on disk.
 
+#include "fakes.h"
+#include "statisticsstore.h"
 #include "statsmodel.h"
 
 #include <QByteArray>
@@ -9,6 +11,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
@@ -86,5 +90,24 @@ inline QStringList listTree(const QString& root)
     out.sort();
     return out;
 }
+
+// A store over "<temporary folder>/Programme/Quorvel V1.5/" with recorded messages and a
+// fixed day, 7 December 2026.
+struct StoreInTempDir : ::testing::Test {
+    QTemporaryDir root;
+    QString dir;
+    EventLog log;
+    RecordingMessages messages{log};
+    FixedClock clock{QDate(2026, 12, 7)};
+    StatisticsStore store{clock, messages};
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(root.isValid());
+        dir = root.path() + QStringLiteral("/Programme/Quorvel V1.5/");
+        ASSERT_TRUE(QDir().mkpath(dir));
+        store.setDataDirectory(dir);
+    }
+};
 
 } // namespace quorvel::test
