@@ -32,14 +32,6 @@ constexpr int kSignX = 274;
 
 const char* const kOperandHints[4] = {"Zähler1", "Nenner1", "Zähler2", "Nenner2"};
 
-QFont pixelFont(int pixels)
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(pixels);
-    f.setBold(true);
-    return f;
-}
-
 QFrame* bar(QWidget* parent, const QString& name, int x, int width)
 {
     auto* b = new QFrame(parent);
@@ -56,7 +48,7 @@ QLabel* signLabel(QWidget* parent, const QString& name, const QString& text, int
 {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
-    l->setFont(pixelFont(18));
+    l->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 18));
     l->setAlignment(Qt::AlignCenter);
     l->setGeometry(x, kSignY, kSignWidth, kFieldHeight);
     return l;
@@ -69,7 +61,7 @@ GrundPage::GrundPage(QWidget* page) : QObject(page), m_page(page)
     setObjectName(QStringLiteral("GrundPage"));
     m_heading = makeLabel(page, QStringLiteral("lblBruch03"),
                           QStringLiteral("Berechne die folgende Aufgabe:"), 30, 60);
-    m_heading->setFont(pixelFont(18));
+    m_heading->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 18));
     m_heading->adjustSize();
 
     // Each shown fraction is a small panel: numerator, bar, denominator. The panel is
@@ -84,7 +76,7 @@ GrundPage::GrundPage(QWidget* page) : QObject(page), m_page(page)
             const int i = 2 * k + r;
             auto* l = new QLabel(box);
             l->setObjectName(QStringLiteral("lblBruchAufg%1").arg(i + 1, 2, 10, QLatin1Char('0')));
-            l->setFont(pixelFont(18));
+            l->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 18));
             l->setAlignment(Qt::AlignCenter);
             l->setGeometry(0, r == 0 ? 0 : kLowerY - kUpperY, kOperandWidth, kFieldHeight);
             setHint(l, QString::fromUtf8(kOperandHints[i]));
@@ -106,7 +98,7 @@ GrundPage::GrundPage(QWidget* page) : QObject(page), m_page(page)
     for (int i = 0; i < 6; ++i) {
         auto* e = new QLineEdit(page);
         e->setObjectName(QStringLiteral("edBruchAufg%1").arg(i + 1, 2, 10, QLatin1Char('0')));
-        e->setFont(pixelFont(16));
+        e->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 16));
         e->setAlignment(Qt::AlignCenter);
         e->setGeometry(kAnswerX[i / 2], i % 2 == 0 ? kUpperY : kLowerY, kAnswerWidth, kFieldHeight);
         m_edits[i] = e;

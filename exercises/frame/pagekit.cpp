@@ -55,6 +55,22 @@ QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& tex
     return l;
 }
 
+QFont pixelFont(const QString& family, int pixels, bool bold)
+{
+    QFont f(family);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+QFont pointFont(const QString& family, int points, bool bold)
+{
+    QFont f(family);
+    f.setPointSize(points);
+    f.setBold(bold);
+    return f;
+}
+
 QFont headingFont()
 {
     QFont f(QStringLiteral("Comic Sans MS"), 16);

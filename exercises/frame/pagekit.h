@@ -32,6 +32,10 @@ void showBesideTheTasks(QWidget* window, bool& placed);
 QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& text, int x,
                   int y);
 
+// A designed font family at a size in pixels (as the pages were laid out) or in points.
+QFont pixelFont(const QString& family, int pixels, bool bold = true);
+QFont pointFont(const QString& family, int points, bool bold = true);
+
 // The page headings: "Comic Sans MS" 16 pt bold.
 QFont headingFont();
 

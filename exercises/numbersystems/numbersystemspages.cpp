@@ -37,14 +37,6 @@ constexpr int kFieldX = 40;
 constexpr int kFieldW = 459;
 constexpr int kFieldH = 30;
 
-QFont boldFont(int points)
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPointSize(points);
-    f.setBold(true);
-    return f;
-}
-
 // White at the top to silver at the bottom, as on the selection page.
 void paintBackground(QWidget* page)
 {
@@ -113,7 +105,7 @@ private:
         fieldFont.setBold(true);
 
         m_decimalLabel = makeLabel(page, QStringLiteral("LabelZSys05"), QString(), kFieldX, 100);
-        m_decimalLabel->setFont(boldFont(10));
+        m_decimalLabel->setFont(pointFont(QStringLiteral("MS Sans Serif"), 10));
         m_decimal = new QLineEdit(page);
         m_decimal->setObjectName(QStringLiteral("EditZahlen02"));
         m_decimal->setGeometry(kFieldX, 120, kFieldW, kFieldH);
@@ -122,7 +114,7 @@ private:
         m_decimalLabel->setBuddy(m_decimal);
 
         m_systemLabel = makeLabel(page, QStringLiteral("LabelZSys06"), QString(), kFieldX, 172);
-        m_systemLabel->setFont(boldFont(10));
+        m_systemLabel->setFont(pointFont(QStringLiteral("MS Sans Serif"), 10));
         m_system = new QLineEdit(page);
         m_system->setObjectName(QStringLiteral("EditZahlen03"));
         m_system->setGeometry(kFieldX, 192, kFieldW, kFieldH);
@@ -132,12 +124,12 @@ private:
 
         m_convert = makeButton(page, QStringLiteral("BitBtnZSysUmrechnen"),
                                QStringLiteral("&Umrechnen"), kFieldX, 252, 150, 32);
-        m_convert->setFont(boldFont(9));
+        m_convert->setFont(pointFont(QStringLiteral("MS Sans Serif"), 9));
         m_convert->setDefault(true);
         setHint(m_convert, QStringLiteral("Umrechnen|Die eingegebene Zahl umrechnen"));
         auto* back = makeButton(page, QStringLiteral("BitBtnZSysZurueck"),
                                 QStringLiteral("&Zurück"), kFieldX + kFieldW - 150, 252, 150, 32);
-        back->setFont(boldFont(9));
+        back->setFont(pointFont(QStringLiteral("MS Sans Serif"), 9));
         setHint(back, QStringLiteral("Zurück|Zurück zur Auswahl der Zahlensysteme"));
 
         QWidget::setTabOrder(m_decimal, m_system);

@@ -56,20 +56,11 @@ const GroupDesign kGroups[] = {
      QRect(kHalfLeft, 222, kHalfRight - kHalfLeft, 50), 3},
 };
 
-QFont boldFont(const QString& family, int points)
+// The fixed-pitch face of the shown number and the answer.
+QFont typewriterFont(int pixels)
 {
-    QFont f(family);
-    f.setPointSize(points);
-    f.setBold(true);
-    return f;
-}
-
-QFont pixelFont(const QString& family, int pixels)
-{
-    QFont f(family);
+    QFont f = pixelFont(QStringLiteral("Courier"), pixels);
     f.setStyleHint(QFont::TypeWriter);
-    f.setPixelSize(pixels);
-    f.setBold(true);
     return f;
 }
 
@@ -170,7 +161,7 @@ void NumberSystemTaskPages::buildTaskPage()
     addPageBackground(page);
     makeHeading(page, QStringLiteral("LabelZSysAufg01"), QStringLiteral("Zahlensysteme"), 0, 539);
 
-    const QFont nameFont = boldFont(QStringLiteral("MS Sans Serif"), 10);
+    const QFont nameFont = pointFont(QStringLiteral("MS Sans Serif"), 10);
     // The labels show content (system names, the number): their text is what a screen
     // reader reads, so they carry no accessible name of their own.
     m_shownName = makeLabel(page, QStringLiteral("lblZSys01"), QString(), 24, kNameRowY);
@@ -180,13 +171,13 @@ void NumberSystemTaskPages::buildTaskPage()
 
     m_number = new QLabel(page);
     m_number->setObjectName(QStringLiteral("lblZSys03"));
-    m_number->setFont(pixelFont(QStringLiteral("Courier"), 12));
+    m_number->setFont(typewriterFont(12));
     m_number->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_number->setGeometry(numsys::taskLabelLeft(QString()), kAnswerRowY, 0, kAnswerRowH);
 
     m_answer = new QLineEdit(page);
     m_answer->setObjectName(QStringLiteral("edZSysAufgErg"));
-    m_answer->setFont(pixelFont(QStringLiteral("Courier"), 14));
+    m_answer->setFont(typewriterFont(14));
     m_answer->setGeometry(kFieldLeft, kAnswerRowY, kFieldWidth, kAnswerRowH);
     m_answer->setAccessibleName(QStringLiteral("Ergebnis"));
     connect(m_answer, &QLineEdit::returnPressed, this, &NumberSystemTaskPages::btnZSysAufgOKClick);

@@ -26,7 +26,7 @@ namespace {
 using namespace primes;
 
 // One radio group of the settings: its captions, laid out in columns.
-struct GroupSpec {
+struct GroupLayout {
     const char* name;
     const char* caption;
     std::vector<const char*> items;
@@ -35,7 +35,7 @@ struct GroupSpec {
 };
 
 // The settings half, inside the group box "Übungsaufgaben" (x 262 .. 519 of the page).
-const GroupSpec kGroups[] = {
+const GroupLayout kGroups[] = {
     {"RadioGroupPrimFak01", "Aufgabentyp",
      {"Teilbarkeit", "Primfaktorzerlegung", "ggT", "kgV"}, 1, QRect(10, 22, 237, 100)},
     {"RadioGroupPrimFak02", "Überprüfen auf Teilbarkeit durch:",
@@ -48,21 +48,21 @@ const GroupSpec kGroups[] = {
 
 constexpr int kRowHeight = 20;
 
-QButtonGroup* makeRadioGroup(QWidget* parent, const GroupSpec& spec, QGroupBox** boxOut)
+QButtonGroup* makeRadioGroup(QWidget* parent, const GroupLayout& layout, QGroupBox** boxOut)
 {
-    const QString caption = QString::fromUtf8(spec.caption);
+    const QString caption = QString::fromUtf8(layout.caption);
     auto* box = new QGroupBox(caption, parent);
-    box->setObjectName(QString::fromLatin1(spec.name));
+    box->setObjectName(QString::fromLatin1(layout.name));
     box->setAccessibleName(caption);
-    box->setGeometry(spec.geometry);
+    box->setGeometry(layout.geometry);
     auto* group = new QButtonGroup(box);
-    const int columnWidth = (spec.geometry.width() - 16) / spec.columns;
-    for (int i = 0; i < int(spec.items.size()); ++i) {
-        const QString item = QString::fromUtf8(spec.items[std::size_t(i)]);
+    const int columnWidth = (layout.geometry.width() - 16) / layout.columns;
+    for (int i = 0; i < int(layout.items.size()); ++i) {
+        const QString item = QString::fromUtf8(layout.items[std::size_t(i)]);
         auto* rb = new QRadioButton(item, box);
-        rb->setObjectName(QString::fromLatin1(spec.name) + QStringLiteral("Item%1").arg(i));
+        rb->setObjectName(QString::fromLatin1(layout.name) + QStringLiteral("Item%1").arg(i));
         rb->setAccessibleName(item);
-        rb->setGeometry(10 + columnWidth * (i % spec.columns), 18 + kRowHeight * (i / spec.columns),
+        rb->setGeometry(10 + columnWidth * (i % layout.columns), 18 + kRowHeight * (i / layout.columns),
                         columnWidth, kRowHeight);
         group->addButton(rb, i);
     }
@@ -72,21 +72,13 @@ QButtonGroup* makeRadioGroup(QWidget* parent, const GroupSpec& spec, QGroupBox**
     return group;
 }
 
-QFont pixelFont(int pixels, bool bold)
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
 // A label whose text is the content (a question, a task, the numbers): screen readers
 // get the text itself, so no accessible name is set.
 QLabel* contentLabel(QWidget* parent, const QString& name, int x, int y, int w, int h, int pixels)
 {
     auto* l = new QLabel(parent);
     l->setObjectName(name);
-    l->setFont(pixelFont(pixels, true));
+    l->setFont(pixelFont(QStringLiteral("MS Sans Serif"), pixels, true));
     l->setGeometry(x, y, w, h);
     l->setStyleSheet(QStringLiteral("color: #000080;"));
     return l;
@@ -236,7 +228,7 @@ QWidget* PrimeTaskPages::buildDivisibilityPage()
     m_no->setObjectName(QStringLiteral("RadioButtonTeilbar02"));
     int y = 90;
     for (QRadioButton* rb : {m_yes, m_no}) {
-        rb->setFont(pixelFont(15, true));
+        rb->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 15, true));
         rb->setGeometry(40, y, 120, 26);
         m_choice->addButton(rb);
         y += 32;
@@ -256,7 +248,7 @@ QWidget* PrimeTaskPages::buildFactorPage()
     const QString hint = QStringLiteral("Primfaktoren durch Leerzeichen getrennt angeben");
     edit->setAccessibleDescription(hint);
     setHint(edit, hint);
-    edit->setFont(pixelFont(15, true));
+    edit->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 15, true));
     edit->setGeometry(20, 100, 400, 26);
     restrictInput(edit, kDigitCharacters + QLatin1Char(' '), kFactorFieldLength);
     m_answers[Primfaktorzerlegung] = edit;
@@ -274,17 +266,17 @@ QWidget* PrimeTaskPages::buildGgTKgVPage(bool ggt)
                             ggt ? QStringLiteral("Bestimmen Sie den ggT folgender Zahlen:")
                                 : QStringLiteral("Bestimmen Sie das kgV folgender Zahlen:"),
                             20, 40);
-    ask->setFont(pixelFont(15, true));
+    ask->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 15, true));
     ask->adjustSize();
     m_taskLabels[std::size_t(type)] =
         contentLabel(p, QStringLiteral("lbl") + key + QStringLiteral("04"), 20, 70, 499, 30, 18);
     QLabel* name = makeLabel(p, QStringLiteral("lbl") + key + QStringLiteral("05"), word, 20, 124);
-    name->setFont(pixelFont(15, true));
+    name->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 15, true));
     name->adjustSize();
     auto* edit = new QLineEdit(p);
     edit->setObjectName(ggt ? QStringLiteral("edGGTErgebnis") : QStringLiteral("edKGVErgebnis"));
     edit->setAccessibleName(word);
-    edit->setFont(pixelFont(15, true));
+    edit->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 15, true));
     edit->setGeometry(60, 120, 160, 26);
     m_answers[std::size_t(type)] = edit;
     return p;

@@ -38,14 +38,6 @@ constexpr int kAnswerHeight = 24;
 
 const char* const kDifficulties[] = {"leicht", "mittel", "schwer"};
 
-QFont pixelFont(const QString& family, int pixels, bool bold)
-{
-    QFont f(family);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
 // The help button's glyph: a white question mark on a blue disc.
 QIcon helpGlyph()
 {
