@@ -214,35 +214,26 @@ AnswerCheck checkGgTKgVAnswer(const GgTKgVTask& task, const QString& text)
 
 SeriesTexts primeSeriesTexts(int type)
 {
-    SeriesTexts t;
-    switch (type) {
-    case Teilbarkeit:
-        t.emptyAnswer = kNoDecision;
-        t.attempts = 1; // a yes-or-no question has no second try
-        break;
-    case Primfaktorzerlegung:
-        t.emptyAnswer = kNoFactorInput;
-        t.wrongAnswer = QStringLiteral("Die eingegebene Zerlegung ist falsch!\r");
-        t.rightResultPrefix = QStringLiteral("Die richtige Zerlegung lautet: ");
-        t.rightJingleAfterWrong = true;
-        t.clearAfterWrong = false; // the pupil mends the typed list
-        break;
-    case GgT:
-        t.emptyAnswer = kNoValue;
-        t.wrongAnswer = QStringLiteral("Der eingegebene ggT ist falsch !\r");
-        t.rightResultPrefix = QStringLiteral("Der richtige ggT lautet: ");
-        t.rightJingleAfterWrong = true;
-        break;
-    case KgV:
-        t.emptyAnswer = kNoValue;
-        t.wrongAnswer = QStringLiteral("Das eingegebene kgV ist falsch !\r");
-        t.rightResultPrefix = QStringLiteral("Das richtige kgV lautet: ");
-        t.rightJingleAfterWrong = true;
-        break;
-    default:
-        break;
-    }
-    return t;
+    // By task type: Teilbarkeit, Primfaktorzerlegung, ggT, kgV.
+    static const SeriesTexts kTexts[] = {
+        // a yes-or-no question has no second try
+        {.emptyAnswer = kNoDecision, .attempts = 1},
+        // the typed list stays after a wrong try, so the pupil can mend it
+        {.emptyAnswer = kNoFactorInput,
+         .wrongAnswer = QStringLiteral("Die eingegebene Zerlegung ist falsch!\r"),
+         .rightResultPrefix = QStringLiteral("Die richtige Zerlegung lautet: "),
+         .rightJingleAfterWrong = true,
+         .clearAfterWrong = false},
+        {.emptyAnswer = kNoValue,
+         .wrongAnswer = QStringLiteral("Der eingegebene ggT ist falsch !\r"),
+         .rightResultPrefix = QStringLiteral("Der richtige ggT lautet: "),
+         .rightJingleAfterWrong = true},
+        {.emptyAnswer = kNoValue,
+         .wrongAnswer = QStringLiteral("Das eingegebene kgV ist falsch !\r"),
+         .rightResultPrefix = QStringLiteral("Das richtige kgV lautet: "),
+         .rightJingleAfterWrong = true},
+    };
+    return type >= Teilbarkeit && type <= KgV ? kTexts[type] : SeriesTexts{};
 }
 
 PrimeTaskTopic::PrimeTaskTopic(int type, RandomSource& random, ReadSettings readSettings,
