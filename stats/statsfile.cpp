@@ -5,33 +5,54 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <charconv>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace quorvel::stats {
 
+namespace {
+
+// Appends one record's line without a line end: the counts as decimal digits, then the date.
+// Everything goes straight into the caller's buffer, so a whole file costs one allocation.
+void appendStatsLine(QByteArray& out, const StatRecord& record, int types)
+{
+    char digits[8];
+    const auto appendNumber = [&](quint16 v) {
+        const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+        out.append(digits, end - digits);
+    };
+    for (int k = 1; k <= types; ++k) {
+        const StatCounts c = record.at(k);
+        appendNumber(c.given);
+        out += ' ';
+        appendNumber(c.correct);
+        if (k < types)
+            out += ' ';
+    }
+    for (const QChar ch : record.date)
+        out += ch.toLatin1();
+}
+
+qsizetype statsLineCapacity(int types) { return qsizetype(types) * 12 + 13; }
+
+} // namespace
+
 QByteArray formatStatsLine(const StatRecord& record, int types)
 {
     QByteArray line;
-    line.reserve(types * 12 + 11);
-    for (int k = 1; k <= types; ++k) {
-        const StatCounts c = record.at(k);
-        line += QByteArray::number(c.given);
-        line += ' ';
-        line += QByteArray::number(c.correct);
-        if (k < types)
-            line += ' ';
-    }
-    line += record.date.toLatin1();
+    line.reserve(statsLineCapacity(types));
+    appendStatsLine(line, record, types);
     return line;
 }
 
 QByteArray formatStatsFile(const StatHistory& history, int types)
 {
     QByteArray out;
+    out.reserve(qsizetype(history.size()) * statsLineCapacity(types));
     for (const StatRecord& r : history) {
-        out += formatStatsLine(r, types);
+        appendStatsLine(out, r, types);
         out += "\r\n";
     }
     return out;
