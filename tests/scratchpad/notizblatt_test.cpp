@@ -17,6 +17,8 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 using namespace quorvel;
 using namespace quorvel::scratch;
 
@@ -186,7 +188,9 @@ TEST_F(Pad, FingerDrawsLikeTheLeftButtonASecondFingerNot)
 {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QPointingDevice* screen = QTest::createTouchDevice();
+    // The test owns the device it registers; deleting it unregisters it again.
+    const std::unique_ptr<QPointingDevice> device(QTest::createTouchDevice());
+    QPointingDevice* screen = device.get();
     const QPoint o = sheet->mapTo(&window, QPoint(0, 0));
     QTest::touchEvent(&window, screen).press(1, o + QPoint(20, 100));
     QTest::touchEvent(&window, screen).move(1, o + QPoint(60, 100)).press(2, o + QPoint(20, 150));
