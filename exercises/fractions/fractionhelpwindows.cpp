@@ -15,26 +15,11 @@ constexpr int kMargin = 4;
 
 TFractionTextHelp::TFractionTextHelp(const fractions::TextHelpWindow& content,
                                      QWidget* mainWindow)
-    : QDialog(mainWindow), m_mainWindow(mainWindow)
+    : TabbedHelpDialog({content.objectName, content.caption, QSize(content.width, content.height),
+                        content.staysOnTop, content.pageControlName, content.caption},
+                       mainWindow)
 {
-    setObjectName(content.objectName);
-    setWindowTitle(content.caption);
-    setAccessibleName(content.caption);
-    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (content.staysOnTop)
-        flags |= Qt::WindowStaysOnTopHint;
-    setWindowFlags(flags);
-    setWindowModality(Qt::ApplicationModal);
-    setFixedSize(content.width, content.height);
-
-    m_pages = new QTabWidget(this);
-    m_pages->setObjectName(content.pageControlName);
-    m_pages->setAccessibleName(content.caption);
-    m_pages->setAccessibleName(content.caption);
-    auto* fill = new QVBoxLayout(this);
-    fill->setContentsMargins(0, 0, 0, 0);
-    fill->addWidget(m_pages);
+    QTabWidget* pages = pageControl();
 
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(kTextPixels);
@@ -42,7 +27,7 @@ TFractionTextHelp::TFractionTextHelp(const fractions::TextHelpWindow& content,
         const fractions::TextHelpTab& tab = content.tabs[i];
         auto* sheet = new QWidget;
         sheet->setObjectName(QStringLiteral("TabSheet%1").arg(i + 1));
-        m_pages->addTab(sheet, tab.caption);
+        pages->addTab(sheet, tab.caption);
         auto* column = new QVBoxLayout(sheet);
         column->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
         auto* box = new QPlainTextEdit(sheet);
@@ -56,26 +41,13 @@ TFractionTextHelp::TFractionTextHelp(const fractions::TextHelpWindow& content,
         box->setPlainText(fractions::helpTabLines(content, tab).join(QLatin1Char('\n')));
         column->addWidget(box);
     }
-    m_pages->setCurrentIndex(0);
+    pages->setCurrentIndex(0);
 }
 
 QPlainTextEdit* TFractionTextHelp::textBox(int tab) const
 {
-    QWidget* sheet = m_pages->widget(tab);
+    QWidget* sheet = pageControl()->widget(tab);
     return sheet ? sheet->findChild<QPlainTextEdit*>() : nullptr;
-}
-
-QPoint TFractionTextHelp::centredOn(const QRect& mainFrame) const
-{
-    return {mainFrame.x() + (mainFrame.width() - width()) / 2,
-            mainFrame.y() + (mainFrame.height() - height()) / 2};
-}
-
-void TFractionTextHelp::showModal()
-{
-    if (m_mainWindow)
-        move(centredOn(m_mainWindow->window()->frameGeometry()));
-    exec(); // the close box rejects and hides; tab and scroll position stay
 }
 
 TFormBruchErwHilfe::TFormBruchErwHilfe(QWidget* mainWindow)

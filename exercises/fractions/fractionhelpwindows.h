@@ -6,30 +6,18 @@
 // left them.
 
 #include "fractionhelptexts.h"
-
-#include <QDialog>
+#include "helpwindow.h"
 
 class QPlainTextEdit;
-class QTabWidget;
 
 namespace quorvel {
 
-class TFractionTextHelp : public QDialog {
+class TFractionTextHelp : public TabbedHelpDialog {
     Q_OBJECT
 public:
     TFractionTextHelp(const fractions::TextHelpWindow& content, QWidget* mainWindow);
 
-    // Centre on the main window and wait until the pupil closes it.
-    void showModal();
-    // Where the window stands when shown over a main window at `mainFrame`.
-    QPoint centredOn(const QRect& mainFrame) const;
-
-    QTabWidget* pageControl() const { return m_pages; }
     QPlainTextEdit* textBox(int tab) const;
-
-private:
-    QWidget* m_mainWindow;
-    QTabWidget* m_pages = nullptr;
 };
 
 class TFormBruchErwHilfe : public TFractionTextHelp {

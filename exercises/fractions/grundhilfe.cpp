@@ -117,24 +117,13 @@ QPixmap renderFormula(const Formula& formula, QSize size)
 }
 
 TFormBruchGrundHilfe::TFormBruchGrundHilfe(QWidget* mainWindow)
-    : QDialog(mainWindow), m_mainWindow(mainWindow)
+    : TabbedHelpDialog({QStringLiteral("FormBruchGrundHilfe"),
+                        QStringLiteral("Hilfe: Grundrechnen mit Brüchen"),
+                        QSize(kClientWidth, kClientHeight), true, QStringLiteral("PageControl1"),
+                        QStringLiteral("Rechenarten")},
+                       mainWindow)
 {
-    setObjectName(QStringLiteral("FormBruchGrundHilfe"));
-    const QString caption = QStringLiteral("Hilfe: Grundrechnen mit Brüchen");
-    setWindowTitle(caption);
-    setAccessibleName(caption);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                   | Qt::WindowStaysOnTopHint);
-    setWindowModality(Qt::ApplicationModal);
-    setFixedSize(kClientWidth, kClientHeight);
-
-    m_pages = new QTabWidget(this);
-    m_pages->setObjectName(QStringLiteral("PageControl1"));
-    m_pages->setAccessibleName(QStringLiteral("Rechenarten"));
-    auto* fill = new QVBoxLayout(this);
-    fill->setContentsMargins(0, 0, 0, 0);
-    fill->addWidget(m_pages);
+    QTabWidget* pages = pageControl();
 
     int label = 1;
     const auto& tabs = grundHelpTabs();
@@ -142,7 +131,7 @@ TFormBruchGrundHilfe::TFormBruchGrundHilfe(QWidget* mainWindow)
         const GrundHelpTab& tab = tabs[i];
         auto* sheet = new QWidget;
         sheet->setObjectName(QStringLiteral("TabSheet%1").arg(i + 1));
-        m_pages->addTab(sheet, tab.caption);
+        pages->addTab(sheet, tab.caption);
         sheet->setAutoFillBackground(true);
         QPalette pal = sheet->palette();
         pal.setColor(QPalette::Window, Qt::white);
@@ -190,25 +179,12 @@ TFormBruchGrundHilfe::TFormBruchGrundHilfe(QWidget* mainWindow)
         ++label;
         column->addStretch(1);
     }
-    m_pages->setCurrentIndex(0);
+    pages->setCurrentIndex(0);
 }
 
 QLabel* TFormBruchGrundHilfe::image(int index) const
 {
     return index >= 0 && index < 8 ? m_images[index] : nullptr;
-}
-
-QPoint TFormBruchGrundHilfe::centredOn(const QRect& mainFrame) const
-{
-    return {mainFrame.x() + (mainFrame.width() - width()) / 2,
-            mainFrame.y() + (mainFrame.height() - height()) / 2};
-}
-
-void TFormBruchGrundHilfe::showModal()
-{
-    if (m_mainWindow)
-        move(centredOn(m_mainWindow->window()->frameGeometry()));
-    exec(); // the close box hides it; the tab stays as it was
 }
 
 } // namespace quorvel::fractions

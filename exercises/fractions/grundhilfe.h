@@ -5,12 +5,11 @@
 // shown modally, centred on it, staying on top; the tab chosen last stays.
 
 #include "formula.h"
+#include "helpwindow.h"
 
-#include <QDialog>
 #include <QPixmap>
 
 class QLabel;
-class QTabWidget;
 
 namespace quorvel::fractions {
 
@@ -18,7 +17,7 @@ namespace quorvel::fractions {
 QPixmap renderFormula(const Formula& formula, QSize size = QSize());
 QSize formulaNaturalSize(const Formula& formula);
 
-class TFormBruchGrundHilfe : public QDialog {
+class TFormBruchGrundHilfe : public TabbedHelpDialog {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 410;
@@ -26,16 +25,9 @@ public:
 
     explicit TFormBruchGrundHilfe(QWidget* mainWindow);
 
-    // Centre on the main window and wait until the pupil closes it.
-    void showModal();
-    QPoint centredOn(const QRect& mainFrame) const;
-
-    QTabWidget* pageControl() const { return m_pages; }
     QLabel* image(int index) const; // Image01 .. Image08 as 0 .. 7
 
 private:
-    QWidget* m_mainWindow;
-    QTabWidget* m_pages = nullptr;
     QLabel* m_images[8] = {};
 };
 

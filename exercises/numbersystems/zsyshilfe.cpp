@@ -1,14 +1,11 @@
 #include "zsyshilfe.h"
+#include "helpwindow.h"
 #include "pagekit.h"
 
 #include "gradientfill.h"
 #include "zsyshilfetexts.h"
 
-#include <QGuiApplication>
 #include <QPlainTextEdit>
-#include <QProxyStyle>
-#include <QScreen>
-#include <QTabBar>
 #include <QTabWidget>
 
 namespace quorvel {
@@ -17,18 +14,6 @@ namespace {
 // Cream (#FFFBF0) on the left to white on the right.
 const QColor kCream{0xFF, 0xFB, 0xF0};
 constexpr int kMargin = 4;
-
-// The application's style with less room beside each tab caption.
-class SlimTabs : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                    const QWidget* widget) const override
-    {
-        if (metric == PM_TabBarTabHSpace)
-            return 6;
-        return QProxyStyle::pixelMetric(metric, option, widget);
-    }
-};
 } // namespace
 
 TFormZSysHilfe::TFormZSysHilfe(QWidget* parent) : QWidget(parent, Qt::Window)
@@ -49,11 +34,8 @@ TFormZSysHilfe::TFormZSysHilfe(QWidget* parent) : QWidget(parent, Qt::Window)
     m_pages->setObjectName(QStringLiteral("PageControl01"));
     m_pages->setAccessibleName(QStringLiteral("Zahlensysteme"));
     m_pages->setGeometry(kMargin, kMargin, kWidth - 2 * kMargin, kHeight - 2 * kMargin);
-    // Five captions side by side in the window's width: slimmer tabs, no scroll arrows.
-    m_pages->setUsesScrollButtons(false);
-    auto* slim = new SlimTabs;
-    slim->setParent(this);
-    m_pages->tabBar()->setStyle(slim);
+    // Five captions side by side in the window's width.
+    setSlimTabs(m_pages, 6);
 
     QFont memoFont(QStringLiteral("Courier"));
     memoFont.setStyleHint(QFont::TypeWriter);

@@ -73,31 +73,18 @@ const std::vector<DivisibilityHelpTab>& divisibilityHelpTabs()
 }
 
 TFormTeilbarkeitHilfe::TFormTeilbarkeitHilfe(QWidget* mainWindow)
-    : QDialog(mainWindow), m_mainWindow(mainWindow)
+    : TabbedHelpDialog({QStringLiteral("TeilbarkeitHilfe"), QStringLiteral("Hilfe Teilbarkeit"),
+                        QSize(kWidth, kHeight), true, QStringLiteral("PageControl01"),
+                        QStringLiteral("Teilbarkeitsregeln")},
+                       mainWindow)
 {
-    setObjectName(QStringLiteral("TeilbarkeitHilfe"));
-    setWindowTitle(QStringLiteral("Hilfe Teilbarkeit"));
-    setAccessibleName(QStringLiteral("Hilfe Teilbarkeit"));
-    // Only a close box, above the program's other windows.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                   | Qt::WindowStaysOnTopHint);
-    setWindowModality(Qt::ApplicationModal);
-    setFixedSize(kWidth, kHeight);
-
-    m_pages = new QTabWidget(this);
-    m_pages->setObjectName(QStringLiteral("PageControl01"));
-    m_pages->setAccessibleName(QStringLiteral("Teilbarkeitsregeln"));
-    auto* fill = new QVBoxLayout(this);
-    fill->setContentsMargins(0, 0, 0, 0);
-    fill->addWidget(m_pages);
-
+    QTabWidget* pages = pageControl();
     const auto& tabs = divisibilityHelpTabs();
     for (std::size_t i = 0; i < tabs.size(); ++i) {
         const DivisibilityHelpTab& tab = tabs[i];
         auto* sheet = new QWidget;
         sheet->setObjectName(QStringLiteral("TabSheet") + tab.caption);
-        m_pages->addTab(sheet, tab.caption);
+        pages->addTab(sheet, tab.caption);
         auto* column = new QVBoxLayout(sheet);
         column->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
         column->setSpacing(kGap);
@@ -107,20 +94,7 @@ TFormTeilbarkeitHilfe::TFormTeilbarkeitHilfe(QWidget* mainWindow)
                 ruleLabel(sheet, QStringLiteral("LabelBeispiel") + tab.caption, tab.example));
         column->addStretch(1);
     }
-    m_pages->setCurrentIndex(0);
-}
-
-QPoint TFormTeilbarkeitHilfe::centredOn(const QRect& mainFrame)
-{
-    return {mainFrame.x() + (mainFrame.width() - kWidth) / 2,
-            mainFrame.y() + (mainFrame.height() - kHeight) / 2};
-}
-
-void TFormTeilbarkeitHilfe::showModal()
-{
-    if (m_mainWindow)
-        move(centredOn(m_mainWindow->window()->frameGeometry()));
-    exec(); // the close box rejects and hides; the tab stays as the pupil left it
+    pages->setCurrentIndex(0);
 }
 
 } // namespace quorvel

@@ -1,4 +1,5 @@
 #include "umrechnungshilfe.h"
+#include "helpwindow.h"
 #include "pagekit.h"
 
 #include "gradientfill.h"
@@ -8,11 +9,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
-#include <QProxyStyle>
-#include <QTabBar>
 #include <QTabWidget>
 
 #include <cmath>
@@ -47,18 +44,6 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, cons
     l->adjustSize();
     return l;
 }
-
-// The application's style with less room beside each tab caption.
-class SlimTabStyle : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                    const QWidget* widget) const override
-    {
-        if (metric == PM_TabBarTabHSpace)
-            return 10;
-        return QProxyStyle::pixelMetric(metric, option, widget);
-    }
-};
 
 units::TextWidth runWidth(const QFont& font)
 {
@@ -136,13 +121,8 @@ TUmrechnungshilfe::TUmrechnungshilfe(QWidget* parent) : QWidget(parent, Qt::Wind
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_pages->setAccessibleName(QStringLiteral("Größen"));
     m_pages->setGeometry(8, 8, 457, 289);
-    // Six captions side by side in 457 pixels: slimmer tabs, no scroll arrows.
-    m_pages->setUsesScrollButtons(false);
-    if (auto* bar = m_pages->findChild<QTabBar*>()) {
-        auto* slim = new SlimTabStyle;
-        slim->setParent(this);
-        bar->setStyle(slim);
-    }
+    // Six captions side by side in 457 pixels.
+    setSlimTabs(m_pages, 10);
     const auto& tabs = units::helpTabs();
     for (int i = 0; i < int(tabs.size()); ++i) {
         auto* sheet = new QWidget;

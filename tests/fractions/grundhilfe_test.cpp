@@ -51,8 +51,9 @@ TEST(GrundHilfe, SizeFlagsTabsAndTexts)
         for (QLabel* l : sheet->findChildren<QLabel*>()) {
             const QRect r(l->mapTo(sheet, QPoint(0, 0)), l->size());
             EXPECT_TRUE(sheet->rect().contains(r)) << l->objectName().toStdString();
-            if (l->wordWrap())
+            if (l->wordWrap()) {
                 EXPECT_GE(l->height(), l->heightForWidth(l->width())) << l->objectName().toStdString();
+            }
         }
     }
     if (const QByteArray dir = qgetenv("QUORVEL_SHOT_DIR"); !dir.isEmpty()) {

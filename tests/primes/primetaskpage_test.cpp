@@ -371,7 +371,7 @@ TEST_F(PrimeTaskTest, HelpWindowIsModalKeepsItsTabAndShowsTheRules)
                 return;
             ++shown;
             // Centred on the main window.
-            const QPoint at = TFormTeilbarkeitHilfe::centredOn(window.frameGeometry());
+            const QPoint at = help->centredOn(window.frameGeometry());
             EXPECT_EQ(help->pos(), at);
             EXPECT_EQ(tabs->currentIndex(), shown == 1 ? 0 : 3);
             tabs->setCurrentIndex(tab);
