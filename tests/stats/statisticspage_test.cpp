@@ -1,10 +1,8 @@
 // Page "Statistik" with the real store: the chart buttons, repainting, saving the chart as
-// a PNG, printing, "Zurück", and a series through the main window shown at once.
-#include "appsetup.h"
+// a PNG, printing, "Zurück".
 #include "chartgeometry.h"
 #include "chartpainter.h"
 #include "fakes.h"
-#include "mainwindow.h"
 #include "statisticspage.h"
 #include "statisticsstore.h"
 
@@ -236,62 +234,4 @@ TEST_F(PageFixture, TheContextMenuOffersSavingAndPrinting)
     EXPECT_TRUE(actions[0]->isEnabled());
     EXPECT_EQ(actions[0]->shortcut(), QKeySequence(QKeySequence::Save));
     EXPECT_EQ(page->chartArea()->focusPolicy(), Qt::StrongFocus);
-}
-
-// Through the main window: a series, the statistics button, a chart with the new counts.
-TEST(StatisticsFlow, ASeriesShowsAtOnceInTheDayChart)
-{
-    QTemporaryDir home;
-    ASSERT_TRUE(home.isValid());
-    qputenv("XDG_DATA_HOME", home.path().toUtf8());
-    EventLog log;
-    AppState state;
-    RecordingSound sound{log};
-    RecordingMessages messages{log};
-    ScriptedRandom random;
-    FixedClock clock{QDate(2026, 12, 7)};
-    StatisticsStore store{clock, messages};
-    Services services{state, store, sound, messages, random, clock};
-    TFormHaupt window(services, store, [](QWidget*, const QString&, QString* name) {
-        *name = QStringLiteral("Anna");
-        return true;
-    });
-    state.dataDirectory = prepareDataDirectory();
-    store.setDataDirectory(state.dataDirectory);
-    auto click = [&](const char* name) {
-        auto* b = window.findChild<QPushButton*>(QString::fromLatin1(name));
-        ASSERT_NE(b, nullptr) << name;
-        QTest::mouseClick(b, Qt::LeftButton);
-    };
-    auto area = [&] { return window.findChild<ChartArea*>(QStringLiteral("PaintBoxStatistik01")); };
-
-    click("BitBtnBenutzername");
-    // Four subtraction tasks of basic arithmetic, three right at the first try.
-    services.stats.markStatsChanged(TopicBasic);
-    for (int i = 0; i < 4; ++i)
-        services.stats.countTaskGiven(TopicBasic, 2);
-    for (int i = 0; i < 3; ++i)
-        services.stats.countTaskCorrect(TopicBasic, 2);
-    click("BitBtnStatistik04");
-    ASSERT_EQ(window.notebookHaupt01()->currentIndex(), PageStatistik);
-    ASSERT_NE(area(), nullptr);
-    click("BitBtnStat03");
-    EXPECT_EQ(state.currentChart, 2);
-    EXPECT_TRUE(area()->accessibleDescription().contains("Subtraktion 4 gerechnet, 3 richtig"));
-    // The blue bars: 4 tasks at the top of the axis, 3 right at 400 - 262.5 -> 138.
-    const QImage img = area()->grab().toImage();
-    EXPECT_EQ(img.pixel(170, 50) & 0xFFFFFF, 0x0000FFu);
-    EXPECT_EQ(img.pixel(225, 138) & 0xFFFFFF, 0x0000FFu);
-    EXPECT_NE(img.pixel(225, 136) & 0xFFFFFF, 0x0000FFu);
-
-    // Back, more tasks, open again: the same chart shows the new counts at once.
-    click("BitBtnStat01");
-    EXPECT_EQ(state.currentChart, 0);
-    services.stats.markStatsChanged(TopicBasic);
-    for (int i = 0; i < 4; ++i)
-        services.stats.countTaskGiven(TopicBasic, 2);
-    click("BitBtnStatistik04");
-    click("BitBtnStat03");
-    EXPECT_TRUE(area()->accessibleDescription().contains("Subtraktion 8 gerechnet, 3 richtig"));
-    EXPECT_TRUE(messages.messages.empty());
 }

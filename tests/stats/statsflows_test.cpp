@@ -1,13 +1,16 @@
 // The pupil's statistics files through the main window, with the real store in a
 // temporary XDG_DATA_HOME and a scripted name dialog: choosing a second pupil, cancelling,
-// clearing the name, hostile names, the statistics buttons and the end of the program.
+// clearing the name, hostile names, the statistics buttons and the end of the program; a
+// series shown at once in the charts.
 #include "appsetup.h"
 #include "fakes.h"
 #include "mainwindow.h"
+#include "statisticspage.h"
 #include "statisticsstore.h"
 #include "statsfile.h"
 #include "statstestutil.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -350,4 +353,40 @@ TEST_F(FlowFixture, AFileThatCouldNotBeReadDoesNotHoldThePupilForever)
     EXPECT_EQ(firstLine("Anna", ".qvg"), basicLine(2, 1)); // the other topics were saved
     EXPECT_EQ(firstLine("Bert", ".qve"), "0 0 0 0 0 0 0 0 0 0 0 0 07.12.2026");
     EXPECT_FALSE(store.topic(TopicUnits).changed);
+}
+
+// A series, the statistics button, a chart with the new counts.
+TEST_F(FlowFixture, ASeriesShowsAtOnceInTheDayChart)
+{
+    auto area = [&] { return window->findChild<ChartArea*>(QStringLiteral("PaintBoxStatistik01")); };
+
+    chooseName(QStringLiteral("Anna"));
+    // Four subtraction tasks of basic arithmetic, three right at the first try.
+    services.stats.markStatsChanged(TopicBasic);
+    for (int i = 0; i < 4; ++i)
+        services.stats.countTaskGiven(TopicBasic, 2);
+    for (int i = 0; i < 3; ++i)
+        services.stats.countTaskCorrect(TopicBasic, 2);
+    click("BitBtnStatistik04");
+    ASSERT_EQ(window->notebookHaupt01()->currentIndex(), PageStatistik);
+    ASSERT_NE(area(), nullptr);
+    click("BitBtnStat03");
+    EXPECT_EQ(state.currentChart, 2);
+    EXPECT_TRUE(area()->accessibleDescription().contains("Subtraktion 4 gerechnet, 3 richtig"));
+    // The blue bars: 4 tasks at the top of the axis, 3 right at 400 - 262.5 -> 138.
+    const QImage img = area()->grab().toImage();
+    EXPECT_EQ(img.pixel(170, 50) & 0xFFFFFF, 0x0000FFu);
+    EXPECT_EQ(img.pixel(225, 138) & 0xFFFFFF, 0x0000FFu);
+    EXPECT_NE(img.pixel(225, 136) & 0xFFFFFF, 0x0000FFu);
+
+    // Back, more tasks, open again: the same chart shows the new counts at once.
+    click("BitBtnStat01");
+    EXPECT_EQ(state.currentChart, 0);
+    services.stats.markStatsChanged(TopicBasic);
+    for (int i = 0; i < 4; ++i)
+        services.stats.countTaskGiven(TopicBasic, 2);
+    click("BitBtnStatistik04");
+    click("BitBtnStat03");
+    EXPECT_TRUE(area()->accessibleDescription().contains("Subtraktion 8 gerechnet, 3 richtig"));
+    EXPECT_TRUE(messages.messages.empty());
 }
