@@ -60,6 +60,21 @@ void fourGroups(SelectionLayout& s)
     s.S = 110, s.W = 45, s.V = 90;
 }
 
+// A part whose table header, legends and pie name each type by its own name.
+SelectionLayout namedByTypes(int topic, int part, int first, int n, void (*groups)(SelectionLayout&),
+                             Xs headerX, Xs countX, Xs errorX, Xs lineX)
+{
+    SelectionLayout s = base(topic, part, first, n);
+    groups(s);
+    const QStringList names = topicNames(topic, first, n);
+    s.header = headerRow(s, headerX, names);
+    s.countLegend = legend(410, countX);
+    s.errorLegend = legend(410, errorX);
+    s.lineLegend = legend(440, lineX);
+    setNames(s, names, names);
+    return s;
+}
+
 // The basic arithmetic parts whose names share a first word: that word on one line, the
 // operation on the next.
 SelectionLayout basicTwoLine(int part, const QString& prefix, Xs tableX, Xs barX, Xs lineNameX)
@@ -83,41 +98,18 @@ std::vector<SelectionLayout> makeSelections()
 {
     std::vector<SelectionLayout> all;
 
-    SelectionLayout f1 = base(1, 1, 1, 6);
-    sixGroups(f1);
-    f1.header = headerRow(f1, {23, 93, 168, 260, 339, 423}, topicNames(1, 1, 6));
-    f1.countLegend = legend(410, {75, 147, 223, 315, 393, 478});
-    f1.errorLegend = legend(410, {71, 142, 218, 308, 388, 473});
-    f1.lineLegend = legend(440, {60, 130, 215, 305, 395, 475});
-    setNames(f1, topicNames(1, 1, 6), topicNames(1, 1, 6));
-    all.push_back(f1);
-
-    SelectionLayout f2 = base(1, 2, 7, 5);
-    sixGroups(f2); // the sixth group of the table stays empty
-    f2.header = headerRow(f2, {23, 92, 176, 249, 329}, topicNames(1, 7, 5));
-    f2.countLegend = legend(410, {77, 147, 231, 303, 384});
-    f2.errorLegend = legend(410, {72, 139, 224, 299, 383});
-    f2.lineLegend = legend(440, {60, 130, 215, 305, 395});
-    setNames(f2, topicNames(1, 7, 5), topicNames(1, 7, 5));
-    all.push_back(f2);
-
-    SelectionLayout u = base(2, 0, 1, 6);
-    sixGroups(u);
-    u.header = headerRow(u, {18, 90, 168, 250, 340, 418}, topicNames(2, 1, 6));
-    u.countLegend = legend(410, {72, 144, 223, 306, 392, 470});
-    u.errorLegend = legend(410, {67, 139, 218, 301, 388, 468});
-    u.lineLegend = legend(440, {60, 130, 215, 305, 395, 475});
-    setNames(u, topicNames(2, 1, 6), topicNames(2, 1, 6));
-    all.push_back(u);
-
-    SelectionLayout b = base(3, 1, 1, 4);
-    fourGroups(b);
-    b.header = headerRow(b, {40, 150, 265, 400}, topicNames(3, 1, 4));
-    b.countLegend = legend(410, {90, 193, 298, 421});
-    b.errorLegend = legend(410, {85, 187, 293, 416});
-    b.lineLegend = legend(440, {85, 187, 293, 416});
-    setNames(b, topicNames(3, 1, 4), topicNames(3, 1, 4));
-    all.push_back(b);
+    all.push_back(namedByTypes(1, 1, 1, 6, sixGroups, {23, 93, 168, 260, 339, 423},
+                               {75, 147, 223, 315, 393, 478}, {71, 142, 218, 308, 388, 473},
+                               {60, 130, 215, 305, 395, 475}));
+    // The sixth group of the table stays empty.
+    all.push_back(namedByTypes(1, 2, 7, 5, sixGroups, {23, 92, 176, 249, 329},
+                               {77, 147, 231, 303, 384}, {72, 139, 224, 299, 383},
+                               {60, 130, 215, 305, 395}));
+    all.push_back(namedByTypes(2, 0, 1, 6, sixGroups, {18, 90, 168, 250, 340, 418},
+                               {72, 144, 223, 306, 392, 470}, {67, 139, 218, 301, 388, 468},
+                               {60, 130, 215, 305, 395, 475}));
+    all.push_back(namedByTypes(3, 1, 1, 4, fourGroups, {40, 150, 265, 400}, {90, 193, 298, 421},
+                               {85, 187, 293, 416}, {85, 187, 293, 416}));
 
     SelectionLayout gaps = basicTwoLine(2, QStringLiteral("Lückenaufgaben"), {13, 133, 253, 373},
                                         {70, 180, 288, 401}, {90, 192, 298, 421});
