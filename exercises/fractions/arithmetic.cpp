@@ -9,21 +9,19 @@ namespace quorvel::fractions {
 
 namespace {
 
+// Addition and subtraction share their fields: both fractions made alike, then the result.
+constexpr std::array<const char*, 6> kLikeFractionHints = {
+    "gleichnamig gemachter Bruch", "kgV vom ggf. gekürztem Nenner1 und Nenner2",
+    "gleichnamig gemachter Bruch", "kgV vom ggf. gekürztem Nenner1 und Nenner2",
+    "vollständig gekürzter Bruch", ""};
+constexpr std::array<const char*, 6> kLikeFractionNames = {
+    "Zähler des 1. gleichnamigen Bruches", "Nenner des 1. gleichnamigen Bruches",
+    "Zähler des 2. gleichnamigen Bruches", "Nenner des 2. gleichnamigen Bruches",
+    "Zähler des Ergebnisses", "Nenner des Ergebnisses"};
+
 const ArithmeticLayout kLayouts[4] = {
-    {"+", "+", true,
-     {"gleichnamig gemachter Bruch", "kgV vom ggf. gekürztem Nenner1 und Nenner2",
-      "gleichnamig gemachter Bruch", "kgV vom ggf. gekürztem Nenner1 und Nenner2",
-      "vollständig gekürzter Bruch", ""},
-     {"Zähler des 1. gleichnamigen Bruches", "Nenner des 1. gleichnamigen Bruches",
-      "Zähler des 2. gleichnamigen Bruches", "Nenner des 2. gleichnamigen Bruches",
-      "Zähler des Ergebnisses", "Nenner des Ergebnisses"}},
-    {"-", "-", true,
-     {"gleichnamig gemachter Bruch", "kgV vom ggf. gekürztem Nenner1 und Nenner2",
-      "gleichnamig gemachter Bruch", "kgV vom ggf. gekürztem Nenner1 und Nenner2",
-      "vollständig gekürzter Bruch", ""},
-     {"Zähler des 1. gleichnamigen Bruches", "Nenner des 1. gleichnamigen Bruches",
-      "Zähler des 2. gleichnamigen Bruches", "Nenner des 2. gleichnamigen Bruches",
-      "Zähler des Ergebnisses", "Nenner des Ergebnisses"}},
+    {"+", "+", true, kLikeFractionHints, kLikeFractionNames},
+    {"-", "-", true, kLikeFractionHints, kLikeFractionNames},
     {"x", "", false,
      {"vollständig gekürzter Bruch", "", "", "", "", ""},
      {"Zähler des Ergebnisses", "Nenner des Ergebnisses", "", "", "", ""}},
