@@ -16,8 +16,6 @@ using namespace quorvel::test;
 
 namespace {
 
-const QString kWrong = QStringLiteral("message Das von Ihnen eingegebene\rErgebnis ist leider falsch !\r");
-
 struct GapPageTest : ::testing::Test, PageHarness {
     BasicPages* basic = nullptr;
 

@@ -22,8 +22,6 @@ using namespace quorvel::test;
 
 namespace {
 
-const QString kWrong = QStringLiteral("message Das von Ihnen eingegebene\rErgebnis ist leider falsch !\r");
-
 struct TaskPages : ::testing::Test, PageHarness {
     NumberSystemTaskPages* tasks = nullptr;
 

@@ -14,6 +14,10 @@
 
 namespace quorvel::test {
 
+// The event logged when a series says the typed result is wrong.
+inline const QString kWrong =
+    QStringLiteral("message Das von Ihnen eingegebene\rErgebnis ist leider falsch !\r");
+
 struct PageHarness {
     TestServices ts;
     QWidget window;
