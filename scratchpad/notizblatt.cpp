@@ -89,9 +89,7 @@ void Notizblatt::NotizblattMouseUp()
 {
     if (!m_sheet.drawing())
         return;
-    const QRect changed = m_sheet.endStroke();
-    if (!changed.isEmpty())
-        update(changed);
+    m_sheet.endStroke();
     describe();
 }
 

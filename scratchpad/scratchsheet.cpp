@@ -78,9 +78,9 @@ QRect ScratchSheet::drawSegment(QPointF from, QPointF to)
     return changed;
 }
 
-QRect ScratchSheet::beginStroke(StrokeButton button, QPointF at)
+void ScratchSheet::beginStroke(StrokeButton button, QPointF at)
 {
-    m_start = m_end = at;
+    m_start = at;
     m_colour = Qt::black;
     m_width = kPenWidth;
     if (m_tool == Tool::Pen && button == StrokeButton::Right)
@@ -90,27 +90,18 @@ QRect ScratchSheet::beginStroke(StrokeButton button, QPointF at)
         m_width = std::max(kPenWidth, kEraserWidth);
     }
     m_drawing = true;
-    return {};
 }
 
 QRect ScratchSheet::continueStroke(QPointF to)
 {
     if (!m_drawing)
         return {};
-    m_end = to;
-    const QRect changed = drawSegment(m_start, m_end);
-    m_start = m_end;
+    const QRect changed = drawSegment(m_start, to);
+    m_start = to;
     return changed;
 }
 
-QRect ScratchSheet::endStroke()
-{
-    if (!m_drawing)
-        return {};
-    m_drawing = false;
-    // The last move already drew up to here, so start and end are the same point.
-    return drawSegment(m_start, m_end);
-}
+void ScratchSheet::endStroke() { m_drawing = false; }
 
 void ScratchSheet::clear() { m_image.fill(Qt::white); }
 

@@ -48,10 +48,11 @@ public:
     // lines one pixel wide with the left button and white ones with the right; the eraser
     // draws white lines eight pixels wide with either. A segment leaves its end point for
     // the next one, and a segment of no length draws nothing, so a plain click leaves no
-    // mark. Each call returns the logical area that changed (empty if none).
-    QRect beginStroke(StrokeButton button, QPointF at);
+    // mark. A move returns the logical area that changed (empty if none); beginning and
+    // ending draw nothing, since every move already drew up to the pointer.
+    void beginStroke(StrokeButton button, QPointF at);
     QRect continueStroke(QPointF to);
-    QRect endStroke();
+    void endStroke();
 
     // "Neues Blatt": the whole image white again; the tool stays.
     void clear();
@@ -66,7 +67,6 @@ private:
     Tool m_tool = Tool::Pen;
     bool m_drawing = false;
     QPointF m_start; // last point drawn to
-    QPointF m_end;   // current pointer position
     QColor m_colour = Qt::black;
     int m_width = kPenWidth;
 };

@@ -95,6 +95,9 @@ void paintChart(QPainter& p, const std::vector<ChartOp>& ops)
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setBackgroundMode(Qt::TransparentMode);
+    // The three chart fonts, built once for the many texts of a table.
+    const QFont fonts[] = {chartFont(ChartFont::Small), chartFont(ChartFont::SmallBold),
+                           chartFont(ChartFont::NoData)};
     for (const ChartOp& op : ops) {
         switch (op.kind) {
         case ChartOp::Clear:
@@ -117,7 +120,7 @@ void paintChart(QPainter& p, const std::vector<ChartOp>& ops)
             break;
         case ChartOp::Text:
             p.setPen(colour(op.colour));
-            p.setFont(chartFont(op.font));
+            p.setFont(fonts[int(op.font)]);
             p.drawText(QRect(op.points[0], QSize(kChartWidth, 60)),
                        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, op.text);
             break;

@@ -41,14 +41,6 @@ constexpr ChartButton kChartButtons[] = {
     {"BitBtnStat08", "Fehlerverteilung", 336, 7, "Gesamtdaten"},
 };
 
-QFont timesBold(int pixels)
-{
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setPixelSize(pixels);
-    f.setBold(true);
-    return f;
-}
-
 QAccessibleInterface* chartAccessible(const QString& key, QObject* o)
 {
     if (key == QLatin1String("quorvel::ChartArea") && o && o->isWidgetType())
@@ -137,7 +129,7 @@ StatisticsPage::StatisticsPage(AppState& state, const StatisticsStore& store,
 
     auto* word = new QLabel(QStringLiteral("Statistik"), left);
     word->setObjectName(QStringLiteral("lblStat01"));
-    word->setFont(timesBold(96));
+    word->setFont(pixelFont(QStringLiteral("Times New Roman"), 96));
     QPalette lime = word->palette();
     lime.setColor(QPalette::WindowText, QColor(0x00, 0xFF, 0x00));
     word->setPalette(lime);
@@ -165,7 +157,7 @@ StatisticsPage::StatisticsPage(AppState& state, const StatisticsStore& store,
                     {"LabelGesamtdaten", "Gesamtdaten", 76, 220}};
     for (const auto& c : captions) {
         QLabel* l = makeLabel(right, QString::fromLatin1(c.name), QString::fromLatin1(c.text), c.x, c.y);
-        l->setFont(timesBold(12));
+        l->setFont(pixelFont(QStringLiteral("Times New Roman"), 12));
         l->adjustSize();
     }
 
@@ -201,7 +193,7 @@ StatisticsPage::StatisticsPage(AppState& state, const StatisticsStore& store,
 
     QPushButton* back = makeButton(right, QStringLiteral("BitBtnStat01"), QStringLiteral("Zurück"),
                                    12, 432, 182, 30);
-    back->setFont(timesBold(15));
+    back->setFont(pixelFont(QStringLiteral("Times New Roman"), 15));
     connect(back, &QPushButton::clicked, this, [this] {
         m_state.currentChart = 0;
         refresh();
@@ -211,11 +203,19 @@ StatisticsPage::StatisticsPage(AppState& state, const StatisticsStore& store,
     refresh();
 }
 
-std::vector<stats::ChartOp> StatisticsPage::currentOps() const
+const stats::SelectionLayout* StatisticsPage::shownSelection() const
 {
     const stats::SelectionLayout* s =
         stats::selectionLayout(m_state.statsSelectionTopic, m_state.statsSelectionPart);
     if (!s || m_state.currentChart < 1 || m_state.currentChart > stats::kChartCount)
+        return nullptr;
+    return s;
+}
+
+std::vector<stats::ChartOp> StatisticsPage::currentOps() const
+{
+    const stats::SelectionLayout* s = shownSelection();
+    if (!s)
         return {};
     const stats::ChartData d =
         stats::chartData(m_store.topic(s->topic), *s, m_store.todayDateText());
@@ -232,7 +232,7 @@ void StatisticsPage::showChart(int chart)
 
 void StatisticsPage::refresh()
 {
-    const bool shown = !currentOps().empty();
+    const bool shown = shownSelection() != nullptr;
     m_save->setEnabled(shown);
     m_printButton->setEnabled(shown);
     for (QAction* a : m_area->contextActions)
@@ -243,10 +243,9 @@ void StatisticsPage::refresh()
 
 void StatisticsPage::updateAccessibleText()
 {
-    const stats::SelectionLayout* s =
-        stats::selectionLayout(m_state.statsSelectionTopic, m_state.statsSelectionPart);
+    const stats::SelectionLayout* s = shownSelection();
     const int chart = m_state.currentChart;
-    if (!s || chart < 1 || chart > stats::kChartCount) {
+    if (!s) {
         m_area->setAccessibleName(QStringLiteral("Diagrammfläche"));
         m_area->setAccessibleDescription(QStringLiteral("Noch kein Diagramm gewählt."));
         return;
@@ -267,7 +266,7 @@ QString StatisticsPage::suggestedFileName() const
 
 bool StatisticsPage::saveImage()
 {
-    if (currentOps().empty())
+    if (!shownSelection())
         return false;
     QString path = m_askFile(this, suggestedFileName());
     if (path.isEmpty())
@@ -286,7 +285,7 @@ bool StatisticsPage::saveImage()
 
 bool StatisticsPage::printChart()
 {
-    if (currentOps().empty())
+    if (!shownSelection())
         return false;
     switch (m_print(this, currentImage())) {
     case PrintResult::Printed: return true;

@@ -71,6 +71,8 @@ public:
     ChartArea* chartArea() const { return m_area; }
 
 private:
+    // The selection whose chart is shown, or nullptr while no chart is chosen.
+    const stats::SelectionLayout* shownSelection() const;
     void updateAccessibleText();
     QString suggestedFileName() const;
 

@@ -213,13 +213,10 @@ void FractionsPages::registerKind(int otherItem, FractionKindBinding binding)
     topic->setMarkPainter([fields](const FieldMarks& m) { fields->paint(m); });
     fields->setConfirm([this] { BitBtnBruch03Click(); });
 
-    SeriesView view;
-    view.setStatusText = m_ctx.setStatusText;
-    view.showPage = [this](int i) { m_ctx.showPage(i); };
-    view.setNumberPadEnabled = m_ctx.seriesView(nullptr).setNumberPadEnabled;
+    // The task page's fields stand in for the single answer edit.
+    SeriesView view = m_ctx.seriesView(nullptr);
     view.clearAnswer = [fields] { fields->clear(); };
     view.focusAnswer = [fields, topic] { fields->focus(topic->focusField()); };
-    view.announceRight = m_ctx.announceRight;
 
     Slot& s = m_slots[std::size_t(slot)];
     s.binding = std::move(binding);

@@ -1,4 +1,5 @@
 #include "fractionwidgets.h"
+#include "pagekit.h"
 
 #include <QFont>
 #include <QFrame>
@@ -7,13 +8,7 @@
 
 namespace quorvel::fractions {
 
-QFont fractionFont(int pixels)
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(pixels);
-    f.setBold(true);
-    return f;
-}
+QFont fractionFont(int pixels) { return pixelFont(QStringLiteral("MS Sans Serif"), pixels); }
 
 void ShownFraction::show(qint64 n, qint64 d) const
 {

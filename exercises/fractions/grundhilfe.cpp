@@ -12,7 +12,6 @@ namespace quorvel::fractions {
 
 namespace {
 
-constexpr int kTextPixels = 13;
 // Image05 is shown stretched to this size.
 constexpr QSize kSmallProduct(120, 49);
 
@@ -63,19 +62,6 @@ QColor colourOf(FormulaColour c)
         break;
     }
     return Qt::black;
-}
-
-QLabel* textLabel(QWidget* parent, const QString& name, const QString& text)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setWordWrap(true);
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(kTextPixels);
-    l->setFont(f);
-    l->setStyleSheet(QStringLiteral("color: black;"));
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return l;
 }
 
 } // namespace
@@ -140,7 +126,7 @@ TFormBruchGrundHilfe::TFormBruchGrundHilfe(QWidget* mainWindow)
         auto* column = new QVBoxLayout(sheet);
         column->setContentsMargins(6, 4, 6, 4);
         column->setSpacing(3);
-        column->addWidget(textLabel(sheet, QStringLiteral("Label%1").arg(label++, 2, 10, QLatin1Char('0')),
+        column->addWidget(helpTextLabel(sheet, QStringLiteral("Label%1").arg(label++, 2, 10, QLatin1Char('0')),
                                     tab.above));
         QBoxLayout* images = tab.imagesSideBySide ? static_cast<QBoxLayout*>(new QHBoxLayout)
                                                   : static_cast<QBoxLayout*>(new QVBoxLayout);
@@ -170,7 +156,7 @@ TFormBruchGrundHilfe::TFormBruchGrundHilfe(QWidget* mainWindow)
             images->addStretch(1);
         column->addLayout(images);
         if (!tab.below.isEmpty()) {
-            QLabel* below = textLabel(sheet, QStringLiteral("Label%1").arg(label, 2, 10, QLatin1Char('0')),
+            QLabel* below = helpTextLabel(sheet, QStringLiteral("Label%1").arg(label, 2, 10, QLatin1Char('0')),
                                       tab.below);
             if (i == 2)
                 below->setFixedSize(385, 97);

@@ -1,5 +1,6 @@
 #include "helpwindow.h"
 
+#include <QLabel>
 #include <QProxyStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -68,6 +69,19 @@ void setSlimTabs(QTabWidget* tabs, int captionSpace)
     auto* slim = new SlimTabStyle(captionSpace);
     slim->setParent(tabs);
     tabs->tabBar()->setStyle(slim);
+}
+
+QLabel* helpTextLabel(QWidget* parent, const QString& objectName, const QString& text)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(objectName);
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPixelSize(13);
+    l->setFont(f);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setStyleSheet(QStringLiteral("color: black;"));
+    return l;
 }
 
 } // namespace quorvel

@@ -4,9 +4,11 @@
 //   a close box, modal. The help button shows it centred on the main window; its close
 //   box hides it, so the tab (and anything scrolled) stays as the pupil left it.
 // - setSlimTabs: tab captions side by side in a narrow window, without scroll arrows.
+// - helpTextLabel: a paragraph of help text.
 
 #include <QDialog>
 
+class QLabel;
 class QTabWidget;
 
 namespace quorvel {
@@ -40,5 +42,8 @@ private:
 // Less room beside each caption (`captionSpace` pixels instead of the style's) and no
 // scroll arrows, so all tabs stand side by side.
 void setSlimTabs(QTabWidget* tabs, int captionSpace);
+
+// Black "MS Sans Serif" 13 px, wrapped at the width it gets, from the top left.
+QLabel* helpTextLabel(QWidget* parent, const QString& objectName, const QString& text);
 
 } // namespace quorvel

@@ -8,22 +8,8 @@ namespace quorvel {
 
 namespace {
 
-constexpr int kTextPixels = 13;
 constexpr int kMargin = 8;
 constexpr int kGap = 12; // between the rule and its example
-
-QLabel* ruleLabel(QWidget* sheet, const QString& name, const QString& text)
-{
-    auto* l = new QLabel(text, sheet);
-    l->setObjectName(name);
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(kTextPixels);
-    l->setFont(f);
-    l->setWordWrap(true);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    l->setStyleSheet(QStringLiteral("color: #000000;"));
-    return l;
-}
 
 } // namespace
 
@@ -88,10 +74,10 @@ TFormTeilbarkeitHilfe::TFormTeilbarkeitHilfe(QWidget* mainWindow)
         auto* column = new QVBoxLayout(sheet);
         column->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
         column->setSpacing(kGap);
-        column->addWidget(ruleLabel(sheet, QStringLiteral("LabelRegel") + tab.caption, tab.rule));
+        column->addWidget(helpTextLabel(sheet, QStringLiteral("LabelRegel") + tab.caption, tab.rule));
         if (!tab.example.isEmpty())
             column->addWidget(
-                ruleLabel(sheet, QStringLiteral("LabelBeispiel") + tab.caption, tab.example));
+                helpTextLabel(sheet, QStringLiteral("LabelBeispiel") + tab.caption, tab.example));
         column->addStretch(1);
     }
     pages->setCurrentIndex(0);

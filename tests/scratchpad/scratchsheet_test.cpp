@@ -73,10 +73,12 @@ TEST_P(CursorPictures, MonochromeWithTheHotSpotOnThePicture)
         for (int x = 0; x < im.width(); ++x) {
             const QRgb px = im.pixel(x, y);
             opaque += qAlpha(px) != 0;
-            if (qAlpha(px) != 0)
+            if (qAlpha(px) != 0) {
                 EXPECT_TRUE((px & 0xffffff) == 0 || (px & 0xffffff) == 0xffffff) << x << "," << y;
-            if (x < hs.x() - 1 || y < hs.y() - 1)
+            }
+            if (x < hs.x() - 1 || y < hs.y() - 1) {
                 EXPECT_EQ(qAlpha(px), 0) << x << "," << y;
+            }
         }
     EXPECT_GT(opaque, 60);
 }
