@@ -163,14 +163,14 @@ BasicPages::BasicPages(TopicContext& ctx) : QObject(ctx.page(PageGrundrechenarte
     buildTaskPage(ctx.page(PageGrundAufgaben));
 
     m_topic = std::make_unique<PlainTaskTopic>(
-        ctx.services.random, m_shared, [this] { return pageSettings(); },
+        ctx.services.random, [this] { return pageSettings(); },
         [this](const PlainTask& t) { showTask(t); });
     m_series = std::make_unique<ExerciseSeries>(ctx.services, *m_topic, ctx.seriesView(m_answer),
                                                 PageGrundAufgaben, PageGrundrechenarten, true);
 
     m_starts[ItemAufgaben] = [this] { startPlainSeries(); };
-    m_gaps = new GapPage(ctx, m_shared, [this] { return pageSettings(); });
-    m_puzzle = new PuzzlePage(ctx, m_shared, [this] { return pageSettings(); });
+    m_gaps = new GapPage(ctx, [this] { return pageSettings(); });
+    m_puzzle = new PuzzlePage(ctx, [this] { return pageSettings(); });
     m_starts[ItemLueckenaufgaben] = [this] { m_gaps->start(m_count->value()); };
     m_starts[ItemGleichungen] = [this] { m_puzzle->start(m_count->value()); };
 

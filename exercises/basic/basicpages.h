@@ -40,10 +40,8 @@ public:
     using TaskTypeStart = std::function<void()>;
     void setTaskTypeStart(int aufgabentyp, TaskTypeStart start);
 
-    basic::BasicShared& shared() { return m_shared; }
     ExerciseSeries& plainSeries() { return *m_series; }
     basic::PlainTaskTopic& plainTopic() { return *m_topic; }
-    GapPage& gapPage() { return *m_gaps; }
     PuzzlePage& puzzlePage() { return *m_puzzle; }
 
     // The controls of the settings page read as the task series and the interlocks see them.
@@ -66,7 +64,6 @@ private:
     void startPlainSeries();
 
     TopicContext& m_ctx;
-    basic::BasicShared m_shared;
     std::unique_ptr<basic::PlainTaskTopic> m_topic;
     std::unique_ptr<ExerciseSeries> m_series;
     std::array<TaskTypeStart, 3> m_starts;

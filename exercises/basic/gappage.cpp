@@ -32,12 +32,12 @@ QFont gapFont()
 
 } // namespace
 
-GapPage::GapPage(TopicContext& ctx, BasicShared& shared, GapTaskTopic::SettingsReader readSettings)
-    : QObject(ctx.page(PageGrundLuecken)), m_ctx(ctx)
+GapPage::GapPage(TopicContext& ctx, GapTaskTopic::SettingsReader readSettings)
+    : QObject(ctx.page(PageGrundLuecken))
 {
     setObjectName(QStringLiteral("GapPage"));
     build(ctx.page(PageGrundLuecken));
-    m_topic = std::make_unique<GapTaskTopic>(ctx.services.random, shared, std::move(readSettings),
+    m_topic = std::make_unique<GapTaskTopic>(ctx.services.random, std::move(readSettings),
                                              [this](const GapTask& t) { showTask(t); });
     m_series = std::make_unique<ExerciseSeries>(ctx.services, *m_topic, ctx.seriesView(m_answer),
                                                 PageGrundLuecken, PageGrundrechenarten, true);

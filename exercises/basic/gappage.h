@@ -20,7 +20,7 @@ struct TopicContext;
 class GapPage : public QObject {
     Q_OBJECT
 public:
-    GapPage(TopicContext& ctx, basic::BasicShared& shared,
+    GapPage(TopicContext& ctx,
             basic::GapTaskTopic::SettingsReader readSettings);
     ~GapPage() override;
 
@@ -39,7 +39,6 @@ private:
     void build(QWidget* page);
     void showTask(const basic::GapTask& task);
 
-    TopicContext& m_ctx;
     std::unique_ptr<basic::GapTaskTopic> m_topic;
     std::unique_ptr<ExerciseSeries> m_series;
     QLabel* m_left = nullptr;     // lblLuecken01

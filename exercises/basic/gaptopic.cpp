@@ -5,9 +5,9 @@
 
 namespace quorvel::basic {
 
-GapTaskTopic::GapTaskTopic(RandomSource& random, BasicShared& shared, SettingsReader read,
+GapTaskTopic::GapTaskTopic(RandomSource& random, SettingsReader read,
                            TaskView show)
-    : m_random(random), m_shared(shared), m_read(std::move(read)), m_show(std::move(show))
+    : m_random(random), m_read(std::move(read)), m_show(std::move(show))
 {
 }
 
@@ -24,9 +24,6 @@ void GapTaskTopic::prepareSeries()
     m_selectedTaskType = selectBasicTaskType(page.rechenartItem);
     m_lower = page.lowerBound;
     m_upper = page.upperBound;
-    m_shared.lowerBound = m_lower;
-    m_shared.upperBound = m_upper;
-    m_shared.selectedTaskType = std::uint8_t(m_selectedTaskType);
 }
 
 int GapTaskTopic::drawTask()

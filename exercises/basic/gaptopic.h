@@ -15,7 +15,7 @@ public:
     using SettingsReader = std::function<GrundPageSettings()>;
     using TaskView = std::function<void(const GapTask&)>;
 
-    GapTaskTopic(RandomSource& random, BasicShared& shared, SettingsReader read, TaskView show);
+    GapTaskTopic(RandomSource& random, SettingsReader read, TaskView show);
 
     int statTopic() const override { return TopicBasic; }
     QString startRefusal() override;
@@ -24,11 +24,9 @@ public:
     AnswerCheck checkAnswer(const QString& text) override;
     QString expectedAnswerText() const override;
 
-    const GapTask& currentTask() const { return m_task; }
 
 private:
     RandomSource& m_random;
-    BasicShared& m_shared;
     SettingsReader m_read;
     TaskView m_show;
     int m_selectedTaskType = 1;

@@ -5,9 +5,9 @@
 
 namespace quorvel::basic {
 
-PlainTaskTopic::PlainTaskTopic(RandomSource& random, BasicShared& shared, SettingsReader read,
+PlainTaskTopic::PlainTaskTopic(RandomSource& random, SettingsReader read,
                                TaskView show)
-    : m_random(random), m_shared(shared), m_read(std::move(read)), m_show(std::move(show))
+    : m_random(random), m_read(std::move(read)), m_show(std::move(show))
 {
 }
 
@@ -28,9 +28,6 @@ QString PlainTaskTopic::startRefusal() { return plainStartRefusal(settingsNow())
 void PlainTaskTopic::prepareSeries()
 {
     m_settings = settingsNow();
-    m_shared.lowerBound = m_settings.lowerBound;
-    m_shared.upperBound = m_settings.upperBound;
-    m_shared.selectedTaskType = std::uint8_t(m_settings.selectedTaskType);
 }
 
 int PlainTaskTopic::drawTask()

@@ -9,14 +9,6 @@
 
 namespace quorvel::basic {
 
-// Values the task types of the basic-arithmetic page share: the number range and the
-// chosen operation (LowerBound, UpperBound, SelectedTaskType).
-struct BasicShared {
-    std::int32_t lowerBound = 0;
-    std::int32_t upperBound = 0;
-    std::uint8_t selectedTaskType = 0;
-};
-
 // The settings page as it stands when "&Start" is pressed.
 struct GrundPageSettings {
     int rechenartItem = 0;
@@ -31,7 +23,7 @@ public:
     using SettingsReader = std::function<GrundPageSettings()>;
     using TaskView = std::function<void(const PlainTask&)>;
 
-    PlainTaskTopic(RandomSource& random, BasicShared& shared, SettingsReader read, TaskView show);
+    PlainTaskTopic(RandomSource& random, SettingsReader read, TaskView show);
 
     int statTopic() const override { return TopicBasic; }
     QString startRefusal() override;
@@ -47,7 +39,6 @@ private:
     PlainSettings settingsNow() const;
 
     RandomSource& m_random;
-    BasicShared& m_shared;
     SettingsReader m_read;
     TaskView m_show;
     PlainSettings m_settings;

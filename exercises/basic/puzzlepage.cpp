@@ -58,8 +58,8 @@ QFrame* bevel(QWidget* parent, const QString& name, int x, int y, int w)
 
 } // namespace
 
-PuzzlePage::PuzzlePage(TopicContext& ctx, BasicShared& shared, SettingsReader readSettings)
-    : QObject(ctx.page(PageGrundGleichungen)), m_ctx(ctx), m_shared(shared),
+PuzzlePage::PuzzlePage(TopicContext& ctx, SettingsReader readSettings)
+    : QObject(ctx.page(PageGrundGleichungen)),
       m_read(std::move(readSettings))
 {
     setObjectName(QStringLiteral("PuzzlePage"));
@@ -175,8 +175,6 @@ void PuzzlePage::start(int taskCount)
     const int operation = selectBasicTaskType(s.rechenartItem);
     if (!m_puzzle->begin(operation, s.lowerBound, s.upperBound, taskCount))
         return;
-    m_shared.lowerBound = s.lowerBound;
-    m_shared.upperBound = s.upperBound;
     m_ok->setFocus();
 }
 

@@ -26,7 +26,7 @@ class PuzzlePage : public QObject {
 public:
     using SettingsReader = std::function<basic::GrundPageSettings()>;
 
-    PuzzlePage(TopicContext& ctx, basic::BasicShared& shared, SettingsReader readSettings);
+    PuzzlePage(TopicContext& ctx, SettingsReader readSettings);
     ~PuzzlePage() override;
 
     // "&Start" with "Gleichungen" and the count of the settings page.
@@ -46,8 +46,6 @@ private:
     void build(QWidget* page);
     void showBoard();
 
-    TopicContext& m_ctx;
-    basic::BasicShared& m_shared;
     SettingsReader m_read;
     std::unique_ptr<basic::EquationPuzzle> m_puzzle;
     std::array<QLineEdit*, 30> m_fields{};   // edGrundGleich1 .. 30, column by column

@@ -156,16 +156,8 @@ void AnswerFieldSet::focus(int index) const
     }
 }
 
-FieldMark AnswerFieldSet::mark(int index) const
-{
-    if (index < 0 || index >= size())
-        return FieldMark::None;
-    return m_fields[std::size_t(index)].mark;
-}
-
 void AnswerFieldSet::setMark(Field& f, FieldMark mark)
 {
-    f.mark = mark;
     QWidget* w = f.edit ? static_cast<QWidget*>(f.edit) : static_cast<QWidget*>(f.box);
     QPalette pal = w->palette();
     if (f.edit) {

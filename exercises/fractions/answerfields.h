@@ -43,14 +43,12 @@ public:
     // Every field back to white, then the marks; green fields show their expected value.
     void paint(const FieldMarks& marks);
     void focus(int index) const;
-    FieldMark mark(int index) const;
 
 private:
     struct Field {
         QLineEdit* edit = nullptr;
         QGroupBox* box = nullptr;
         QButtonGroup* group = nullptr;
-        FieldMark mark = FieldMark::None;
     };
     void setMark(Field& f, FieldMark mark);
 

@@ -13,7 +13,6 @@ void FractionKindTopic::setAnswerFields(std::vector<AnswerField> fields)
 {
     m_fields = std::move(fields);
     m_judgement = {};
-    m_marks = clearMarks(m_fields.size());
 }
 
 int FractionKindTopic::focusField() const
@@ -72,9 +71,8 @@ QString FractionKindTopic::wrongMessage(int wrongAttempts, bool finished) const
 void FractionKindTopic::onWrongAnswer(int wrongAttempts, bool finished)
 {
     Q_UNUSED(wrongAttempts);
-    m_marks = marksAfterWrongTry(m_fields, m_judgement.wrong, finished);
     if (m_paint)
-        m_paint(m_marks);
+        m_paint(marksAfterWrongTry(m_fields, m_judgement.wrong, finished));
 }
 
 } // namespace quorvel::fractions

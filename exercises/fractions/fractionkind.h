@@ -41,8 +41,6 @@ public:
     // The field that takes the typing for the task on screen: by default the first
     // visible one.
     virtual int focusField() const;
-    const FieldJudgement& lastJudgement() const { return m_judgement; }
-    const FieldMarks& lastMarks() const { return m_marks; }
 
 protected:
     // Called at the start of a series, after the generator is seeded.
@@ -58,7 +56,6 @@ private:
     FractionSettings m_settings;
     std::vector<AnswerField> m_fields;
     FieldJudgement m_judgement;
-    FieldMarks m_marks;
 };
 
 } // namespace quorvel::fractions

@@ -103,8 +103,7 @@ FractionsPages::FractionsPages(TopicContext& ctx)
     // The arithmetic family on page 'BruchrechnungGrund' with its help window.
     QWidget* owner = ctx.mainWindow ? ctx.mainWindow : ctx.exercisePages->window();
     m_grundHelp = new TFormBruchGrundHilfe(owner);
-    m_grund = new GrundPage(kindPage(PageGrund));
-    GrundPage* grund = m_grund;
+    auto* grund = new GrundPage(kindPage(PageGrund));
     auto arithmetic = std::make_shared<FractionArithmeticTopic>(
         ctx.services.random, [grund](const ArithmeticTask& t) { grund->showTask(t); });
     registerKind(-1, {arithmetic, grund->fields(), [this] { m_grundHelp->showModal(); }});

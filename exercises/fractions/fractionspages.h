@@ -87,7 +87,6 @@ public:
     // The series of the current choice; null when nothing is chosen or the kind is not
     // registered.
     ExerciseSeries* currentSeries() const;
-    GrundPage* grundPage() const { return m_grund; }
     TFormBruchGrundHilfe* grundHelp() const { return m_grundHelp; }
 
 private:
@@ -107,7 +106,6 @@ private:
     TUpDownLong* m_count = nullptr;
     QStackedWidget* m_notebook = nullptr;
     std::array<Slot, 1 + OtherKindCount> m_slots;
-    GrundPage* m_grund = nullptr;
     TFormBruchGrundHilfe* m_grundHelp = nullptr;
 };
 

@@ -41,8 +41,7 @@ public:
     void confirmClicked(); // BitBtnPrim03Click
     void helpClicked();    // BitBtnPrim04Click
 
-    // The type of the running (or last) series, and its series and topic.
-    int currentType() const { return m_type; }
+    // The series and topic of each type.
     ExerciseSeries& series(int type) const { return *m_series[std::size_t(type)]; }
     const primes::PrimeTaskTopic& topic(int type) const { return *m_topics[std::size_t(type)]; }
     TFormTeilbarkeitHilfe* helpWindow() const { return m_help; }

@@ -108,8 +108,9 @@ TEST(MultiField, DecimalAndChoiceFields)
     for (const D& d : decimals) {
         double v = -1;
         EXPECT_EQ(parseCommaDecimal(QString::fromLatin1(d.text), v), d.ok) << d.text;
-        if (d.ok)
+        if (d.ok) {
             EXPECT_EQ(v, d.value) << d.text;
+        }
     }
     EXPECT_EQ(commaDecimalText(3), QStringLiteral("3"));
     EXPECT_EQ(commaDecimalText(0.41), QStringLiteral("0,41"));
