@@ -511,14 +511,7 @@ qint64 shareHundredths(qint64 part, qint64 total)
     return total <= 0 ? 0 : 10000 * part / total;
 }
 
-qint64 errorRateHundredths(StatCounts c)
-{
-    // More right answers than tasks (a count that wrapped round or an edited file) is
-    // shown as no error rather than a negative rate.
-    if (c.given == 0 || c.correct >= c.given)
-        return 0;
-    return 10000 * qint64(c.given - c.correct) / c.given;
-}
+qint64 errorRateHundredths(StatCounts c) { return errorRateHundredths(c.given, c.correct); }
 
 QString hundredthsText(qint64 h)
 {

@@ -78,10 +78,7 @@ const OverviewPart& overviewPart(int index)
 
 qint64 OverviewRow::errorRateHundredths() const
 {
-    if (!hasErrorRate() || correct >= given)
-        return 0;
-    // 100 - 100 / given * correct, cut to two decimals, in whole numbers.
-    return qint64(given - correct) * 10000 / qint64(given);
+    return hasErrorRate() ? stats::errorRateHundredths(given, correct) : 0;
 }
 
 ClassOverview readClassOverview(const QString& directory)

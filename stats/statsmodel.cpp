@@ -92,6 +92,13 @@ void clearHistory(TopicStats& t) { t.history = emptyHistory(t.typeCount()); }
 
 void clearPending(TopicStats& t) { t.pending.assign(t.pending.size(), StatCounts{}); }
 
+qint64 errorRateHundredths(qint64 given, qint64 correct)
+{
+    if (given <= 0 || correct >= given)
+        return 0;
+    return 10000 * (given - correct) / given;
+}
+
 void mergePending(TopicStats& t, const QString& todayText)
 {
     const QString empty = emptyDateText();

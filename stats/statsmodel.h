@@ -68,6 +68,11 @@ StatHistory emptyHistory(int types);
 void clearHistory(TopicStats& t);
 void clearPending(TopicStats& t);
 
+// The share of wrong answers in hundredths of a percent, cut to two decimals: 1 wrong of 3
+// gives 3333. Nothing given, or more right answers than tasks (a count that wrapped round
+// or an edited file), is no error rather than a negative rate.
+qint64 errorRateHundredths(qint64 given, qint64 correct);
+
 // Adds one to a 16-bit count; 65535 + 1 gives 0.
 inline void bump(quint16& c) { c = quint16(c + 1); }
 

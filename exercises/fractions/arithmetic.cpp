@@ -1,6 +1,7 @@
 #include "arithmetic.h"
 
 #include "fractioncore.h"
+#include "randomdraw.h"
 #include "services.h"
 
 #include <utility>
@@ -141,12 +142,8 @@ void FractionArithmeticTopic::startKind(const FractionSettings& settings)
 
 int FractionArithmeticTopic::drawTask()
 {
-    if (m_mixed) {
-        int op = 0;
-        while (op == 0)
-            op = m_random.random(5);
-        m_operation = op;
-    }
+    if (m_mixed)
+        m_operation = drawNonZero(m_random, 5);
     const auto [a, b] = drawFractionOperands(m_random, m_operation, m_difficulty);
     m_task = solveFractionTask(m_operation, a, b);
     const bool all = arithmeticLayout(m_operation).allFields;

@@ -1,6 +1,6 @@
 #include "expandreduce.h"
 
-#include "fractiondraw.h"
+#include "randomdraw.h"
 
 namespace quorvel::fractions {
 

@@ -1,7 +1,7 @@
 #include "ordercompare.h"
 
 #include "fractioncore.h"
-#include "fractiondraw.h"
+#include "randomdraw.h"
 
 #include <set>
 

@@ -2,7 +2,7 @@
 
 #include "decimaltext.h"
 #include "fractioncore.h"
-#include "fractiondraw.h"
+#include "randomdraw.h"
 
 namespace quorvel::fractions {
 

@@ -1,6 +1,7 @@
 #include "numbersystemspages.h"
 
 #include "gradientfill.h"
+#include "inputfilter.h"
 #include "numsyscore.h"
 #include "numsystaskpages.h"
 #include "pagekit.h"
@@ -110,7 +111,7 @@ private:
         m_decimal->setObjectName(QStringLiteral("EditZahlen02"));
         m_decimal->setGeometry(kFieldX, 120, kFieldW, kFieldH);
         m_decimal->setFont(fieldFont);
-        m_decimal->setMaxLength(numsys::kMaxDecimalFieldLength);
+        m_decimal->setMaxLength(kMaxSignedInt32Length); // a sign and ten digits
         m_decimalLabel->setBuddy(m_decimal);
 
         m_systemLabel = makeLabel(page, QStringLiteral("LabelZSys06"), QString(), kFieldX, 172);

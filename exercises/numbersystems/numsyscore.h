@@ -21,8 +21,7 @@ inline const QString kBaseBadFormat = QStringLiteral("Fehlerhaftes Fomat !");
 inline const QString kNegativeNumber =
     QStringLiteral("Negative Zahlen können nicht umgerechnet werden !");
 inline const QString kValueTooLarge = QStringLiteral("Die Zahl ist zu groß (höchstens 2147483647) !");
-// The longest texts the fields take: a sign and ten digits; 31 binary digits and one more.
-constexpr int kMaxDecimalFieldLength = 11;
+// The longest text the numeral fields take: 31 binary digits and one more.
 constexpr int kMaxSystemFieldLength = 32;
 
 

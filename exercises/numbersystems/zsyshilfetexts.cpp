@@ -1,20 +1,13 @@
 #include "zsyshilfetexts.h"
 
 #include "numsyscore.h"
+#include "textlines.h"
 
 namespace quorvel::numsys {
 
 namespace {
 
 const QString kRule = QString(44, QLatin1Char('-'));
-
-QStringList lines(std::initializer_list<const char*> l)
-{
-    QStringList r;
-    for (const char* s : l)
-        r << QString::fromUtf8(s);
-    return r;
-}
 
 // Terms joined by " + ", broken into lines of at most kHelpLineLimit characters; the
 // first line starts with `lead`, the next ones with "+ ".
@@ -40,10 +33,10 @@ QStringList wrapSum(const QString& lead, const QStringList& terms)
 QStringList romanSheet()
 {
     QStringList l{kRule};
-    l << lines({"Das Umrechnen vom Römischen Zahlensystem in ",
+    l << ul({"Das Umrechnen vom Römischen Zahlensystem in ",
                 "das Dezimalsystem und umgekehrt"});
     l << kRule;
-    l << lines({"",
+    l << ul({"",
                 "Die römischen Zahlzeichen:",
                 "",
                 "- M für 1000     - D für  500",

@@ -2,6 +2,7 @@
 
 #include "conversionerror.h"
 #include "primecore.h"
+#include "randomdraw.h"
 
 #include <algorithm>
 #include <limits>
@@ -14,17 +15,6 @@ const QString kNoDecision = QStringLiteral("Es wurde noch keine Entscheidung get
 const QString kNoFactorInput = QStringLiteral("Es ist noch keine Eingabe erfolgt !");
 const QString kNoValue = QStringLiteral("Es wurde noch kein Wert eingegeben !");
 const QString kTooManyNumbers = QStringLiteral("Bitte höchstens 20 Zahlen eingeben !");
-
-int clampDifficulty(int difficulty) { return std::clamp(difficulty, int(Leicht), int(Schwer)); }
-
-// Random(k) drawn again while it gives 0: uniform from 1 to k - 1.
-int drawNonZero(RandomSource& random, int k)
-{
-    int v = 0;
-    while (v == 0)
-        v = random.random(k);
-    return v;
-}
 
 QString joinNumbers(const std::vector<std::int32_t>& numbers)
 {

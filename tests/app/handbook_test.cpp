@@ -54,9 +54,11 @@ TEST(Handbook, EveryLinkAndPictureResolvesAndEveryPageIsReachable)
                 linkedFromStart << target;
         }
     }
-    for (const QString& page : pages())
-        if (page != QLatin1String("index.html"))
+    for (const QString& page : pages()) {
+        if (page != QLatin1String("index.html")) {
             EXPECT_TRUE(linkedFromStart.contains(page)) << page.toStdString();
+        }
+    }
 }
 
 TEST(Handbook, LinksBackForwardAndSearchInThePage)

@@ -1,12 +1,12 @@
 #pragma once
-// The draws the fraction kinds repeat: Random(n) again and again until the value is
-// large enough, so Random(21) gives 1 .. 20.
+// Draws the topics repeat: Random(n) again and again until the value is large enough, so
+// drawNonZero(random, 21) gives 1 .. 20.
 
 #include "services.h"
 
 #include <algorithm>
 
-namespace quorvel::fractions {
+namespace quorvel {
 
 inline int drawAtLeast(RandomSource& random, int n, int least)
 {
@@ -24,4 +24,4 @@ inline int drawNonZero(RandomSource& random, int n) { return drawAtLeast(random,
 // A difficulty from the settings page, kept to 0 leicht .. 2 schwer.
 inline int clampDifficulty(int difficulty) { return std::clamp(difficulty, 0, 2); }
 
-} // namespace quorvel::fractions
+} // namespace quorvel
