@@ -318,12 +318,8 @@ void BasicPages::applyState(const GrundSettingsState& s)
     m_range->button(kRangeSquares)->setEnabled(s.squaresEnabled);
     m_squareLimit->setEnabled(s.squaresEnabled);
     m_range->button(rangeId(s.range))->setChecked(true);
-    // Squares of plain tasks take no von/bis bounds, so the fields are out of play.
-    PlainSettings plain;
-    plain.selectedTaskType = s.taskType == ItemAufgaben ? s.operation + 1 : 0;
-    plain.range = s.range;
-    m_lower->setEnabled(!squaresOnly(plain));
-    m_upper->setEnabled(!squaresOnly(plain));
+    m_lower->setEnabled(s.boundsEnabled());
+    m_upper->setEnabled(s.boundsEnabled());
 }
 
 void BasicPages::RadioGroupGrund01Click() { applyState(rechenartClicked(settingsState())); }

@@ -2,6 +2,14 @@
 
 namespace quorvel::basic {
 
+bool GrundSettingsState::boundsEnabled() const
+{
+    PlainSettings plain;
+    plain.selectedTaskType = taskType == ItemAufgaben ? operation + 1 : 0;
+    plain.range = range;
+    return !squaresOnly(plain);
+}
+
 GrundSettingsState rechenartClicked(GrundSettingsState s)
 {
     // "Gleichungen" has no mixed operations.

@@ -22,6 +22,9 @@ struct GrundSettingsState {
     bool tablesEnabled = false;     // RBReihe02 .. RBReihe09
     bool squaresEnabled = false;    // RBQuadratzahlen, EditGrund04, QuadratObereGrenze
     bool operator==(const GrundSettingsState&) const = default;
+
+    // The von/bis fields: out of play for squares of plain tasks, which take no bounds.
+    bool boundsEnabled() const;
 };
 
 // RadioGroupGrund01Click: after "Rechenart" changed.
