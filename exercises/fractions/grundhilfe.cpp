@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <cmath>
+#include <vector>
 
 namespace quorvel::fractions {
 
@@ -39,16 +40,27 @@ QFont roleFont(FormulaRole role)
     return f;
 }
 
+// The fonts' measures: one font metrics per role, shared by every text measured.
 FormulaMetrics metrics()
 {
+    constexpr FormulaRole kRoles[] = {FormulaRole::Number, FormulaRole::SmallNumber,
+                                      FormulaRole::Whole, FormulaRole::Sign,
+                                      FormulaRole::Replacement};
+    std::vector<QFontMetricsF> fonts;
+    for (FormulaRole r : kRoles)
+        fonts.emplace_back(roleFont(r));
     FormulaMetrics m;
-    m.textWidth = [](const QString& s, FormulaRole r) {
-        return QFontMetricsF(roleFont(r)).horizontalAdvance(s);
+    for (FormulaRole r : kRoles)
+        m.lineHeight[int(r)] = std::ceil(fonts[std::size_t(r)].height());
+    m.textWidth = [fonts = std::move(fonts)](const QString& s, FormulaRole r) {
+        return fonts[std::size_t(r)].horizontalAdvance(s);
     };
-    for (FormulaRole r : {FormulaRole::Number, FormulaRole::SmallNumber, FormulaRole::Whole,
-                          FormulaRole::Sign, FormulaRole::Replacement})
-        m.lineHeight[int(r)] = std::ceil(QFontMetricsF(roleFont(r)).height());
     return m;
+}
+
+QSize naturalSize(const FormulaLayout& l)
+{
+    return {int(std::ceil(l.width)) + 2, int(std::ceil(l.height)) + 2};
 }
 
 QColor colourOf(FormulaColour c)
@@ -68,14 +80,13 @@ QColor colourOf(FormulaColour c)
 
 QSize formulaNaturalSize(const Formula& formula)
 {
-    const FormulaLayout l = layoutFormula(formula, metrics());
-    return {int(std::ceil(l.width)) + 2, int(std::ceil(l.height)) + 2};
+    return naturalSize(layoutFormula(formula, metrics()));
 }
 
 QPixmap renderFormula(const Formula& formula, QSize size)
 {
     const FormulaLayout l = layoutFormula(formula, metrics());
-    const QSize natural = formulaNaturalSize(formula);
+    const QSize natural = naturalSize(l);
     if (!size.isValid())
         size = natural;
     QPixmap pm(size);
