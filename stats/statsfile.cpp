@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <fcntl.h>
@@ -296,9 +297,16 @@ ReadStatus readStatsFile(const QString& path, QByteArray* data, QString* reason)
     }
     if (st.st_size > kMaxStatsFileSize)
         return ReadStatus::TooLarge;
-    QByteArray buf(qsizetype(kMaxStatsFileSize + 1), Qt::Uninitialized);
+    // Room for the size just seen and a byte more, so a file that grew since is noticed;
+    // the buffer grows with it up to one byte past the limit.
+    QByteArray buf(qsizetype(st.st_size) + 1, Qt::Uninitialized);
     qsizetype got = 0;
-    while (got < buf.size()) {
+    for (;;) {
+        if (got == buf.size()) {
+            if (buf.size() > kMaxStatsFileSize)
+                break;
+            buf.resize(std::min<qsizetype>(2 * buf.size(), kMaxStatsFileSize + 1));
+        }
         const ssize_t n = ::read(f.fd, buf.data() + got, std::size_t(buf.size() - got));
         if (n < 0) {
             if (errno == EINTR)
