@@ -21,19 +21,11 @@ QString CharacterFilter::filtered(const QString& text, const QString& allowed)
 
 QValidator::State CharacterFilter::validate(QString& input, int& pos) const
 {
-    QString out;
-    out.reserve(input.size());
-    int newPos = 0;
-    for (int i = 0; i < input.size(); ++i) {
-        if (!m_allowed.contains(input.at(i)))
-            continue;
-        out += input.at(i);
-        if (i < pos)
-            ++newPos;
-    }
+    const QString out = filtered(input, m_allowed);
     if (out.size() != input.size()) {
+        // The cursor stays behind the characters before it that were kept.
+        pos = int(filtered(input.left(pos), m_allowed).size());
         input = out;
-        pos = newPos;
     }
     return Acceptable;
 }
