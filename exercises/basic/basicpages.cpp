@@ -58,13 +58,7 @@ const char* const kAufgabentypItems[] = {"Aufgaben", "Lückenaufgaben", "Gleichu
 
 // Task text and answer: a fixed-pitch face of 8 pixels a character, so the text of
 // n characters starting at 240 - 8n ends right before the answer field.
-QFont taskFont()
-{
-    QFont f(QStringLiteral("Courier"), 10);
-    f.setStyleHint(QFont::TypeWriter);
-    f.setBold(true);
-    return f;
-}
+QFont taskFont() { return courierPoints(10); }
 
 QButtonGroup* radioGroup(QWidget* page, const QString& name, const QString& caption,
                          const char* const* items, int count, const QRect& box)

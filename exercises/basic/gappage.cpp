@@ -19,16 +19,8 @@ namespace {
 constexpr int kRowY = 136;
 constexpr int kRowHeight = 28;
 constexpr int kAnswerWidth = 112;
-
-// The face of the plain task page: fixed pitch, 8 pixels a character, so a text of n
-// characters starting at 240 - 8n ends right before the gap.
-QFont gapFont()
-{
-    QFont f(QStringLiteral("Courier"), 10);
-    f.setStyleHint(QFont::TypeWriter);
-    f.setBold(true);
-    return f;
-}
+// The texts use the face of the plain task page (Courier 10 pt): fixed pitch, 8 pixels a
+// character, so a text of n characters starting at 240 - 8n ends right before the gap.
 
 } // namespace
 
@@ -63,19 +55,19 @@ void GapPage::build(QWidget* page)
     // The labels show the task itself, so a screen reader reads their text.
     m_left = new QLabel(page);
     m_left->setObjectName(QStringLiteral("lblLuecken01"));
-    m_left->setFont(gapFont());
+    m_left->setFont(courierPoints(10));
     m_left->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_left->setGeometry(taskTextLeft(QString()), kRowY, 0, kRowHeight);
 
     m_answer = new QLineEdit(page);
     m_answer->setObjectName(QStringLiteral("edGrundLueckenAufgErg"));
     m_answer->setAccessibleName(QStringLiteral("Lücke"));
-    m_answer->setFont(gapFont());
+    m_answer->setFont(courierPoints(10));
     m_answer->setGeometry(kAnswerFieldLeft, kRowY, kAnswerWidth, kRowHeight);
 
     m_right = new QLabel(page);
     m_right->setObjectName(QStringLiteral("lblLuecken02"));
-    m_right->setFont(gapFont());
+    m_right->setFont(courierPoints(10));
     m_right->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_right->setGeometry(kGapRightTextLeft, kRowY, 519 - 4 - kGapRightTextLeft, kRowHeight);
 

@@ -29,12 +29,7 @@ int rowY(int row) { return row == EquationPuzzle::kRows ? 350 : 56 + 32 * (row -
 const char* const kShiftNames[] = {"GrundGleichSpalteEins", "GrundGleichSpalteZwei",
                                    "GrundGleichSpalteDrei"};
 
-QFont boardFont()
-{
-    QFont f(QStringLiteral("MS Sans Serif"), 10);
-    f.setBold(true);
-    return f;
-}
+QFont boardFont() { return pointFont(QStringLiteral("MS Sans Serif"), 10); }
 
 QLabel* boardLabel(QWidget* parent, const QString& name, const QString& text, int x, int y)
 {

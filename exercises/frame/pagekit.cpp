@@ -63,6 +63,20 @@ QFont pixelFont(const QString& family, int pixels, bool bold)
     return f;
 }
 
+QFont courierPoints(int points, bool bold)
+{
+    QFont f = pointFont(QStringLiteral("Courier"), points, bold);
+    f.setStyleHint(QFont::TypeWriter);
+    return f;
+}
+
+QFont courierPixels(int pixels, bool bold)
+{
+    QFont f = pixelFont(QStringLiteral("Courier"), pixels, bold);
+    f.setStyleHint(QFont::TypeWriter);
+    return f;
+}
+
 QFont pointFont(const QString& family, int points, bool bold)
 {
     QFont f(family);

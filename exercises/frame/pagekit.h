@@ -36,6 +36,11 @@ QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& tex
 QFont pixelFont(const QString& family, int pixels, bool bold = true);
 QFont pointFont(const QString& family, int points, bool bold = true);
 
+// "Courier" as a fixed-pitch face (another monospaced font where Courier is missing), in
+// points or in pixels.
+QFont courierPoints(int points, bool bold = true);
+QFont courierPixels(int pixels, bool bold = true);
+
 // The page headings: "Comic Sans MS" 16 pt bold.
 QFont headingFont();
 

@@ -57,12 +57,7 @@ const GroupDesign kGroups[] = {
 };
 
 // The fixed-pitch face of the shown number and the answer.
-QFont typewriterFont(int pixels)
-{
-    QFont f = pixelFont(QStringLiteral("Courier"), pixels);
-    f.setStyleHint(QFont::TypeWriter);
-    return f;
-}
+QFont typewriterFont(int pixels) { return courierPixels(pixels); }
 
 // A radio group: the items stacked (or side by side in columns); an item too long for
 // its row is broken at its double blank.

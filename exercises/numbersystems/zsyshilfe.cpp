@@ -37,9 +37,7 @@ TFormZSysHilfe::TFormZSysHilfe(QWidget* parent) : QWidget(parent, Qt::Window)
     // Five captions side by side in the window's width.
     setSlimTabs(m_pages, 6);
 
-    QFont memoFont(QStringLiteral("Courier"));
-    memoFont.setStyleHint(QFont::TypeWriter);
-    memoFont.setPixelSize(13);
+    const QFont memoFont = courierPixels(13, false);
 
     const auto& sheets = numsys::helpSheets();
     for (int i = 0; i < int(sheets.size()); ++i) {

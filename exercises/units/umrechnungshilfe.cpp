@@ -26,12 +26,7 @@ constexpr int kLowerY = 76;
 constexpr int kBoxY = 104;
 constexpr int kLineX = 10;
 
-QFont rowFont()
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(kRowPixels);
-    return f;
-}
+QFont rowFont() { return pixelFont(QStringLiteral("MS Sans Serif"), kRowPixels, false); }
 
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font,
                  int x, int y)
