@@ -63,7 +63,6 @@ public:
     FractionArithmeticTopic(RandomSource& random, std::function<void(const ArithmeticTask&)> show);
 
     int drawTask() override;
-    const ArithmeticTask& task() const { return m_task; }
     bool mixedOperations() const { return m_mixed; }
 
 protected:

@@ -73,7 +73,6 @@ public:
 
     int drawTask() override;
     int focusField() const override;
-    const ExpandReduceTask& task() const { return m_task; }
 
 protected:
     void startKind(const FractionSettings& settings) override;

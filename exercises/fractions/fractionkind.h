@@ -36,7 +36,6 @@ public:
     void setSettingsReader(std::function<FractionSettings()> read) { m_readSettings = std::move(read); }
     void setMarkPainter(std::function<void(const FieldMarks&)> paint) { m_paint = std::move(paint); }
 
-    const FractionSettings& settings() const { return m_settings; }
     const std::vector<AnswerField>& answerFields() const { return m_fields; }
     // The field that takes the typing for the task on screen: by default the first
     // visible one.

@@ -64,7 +64,6 @@ class OrderingTopic final : public FractionKindTopic {
 public:
     OrderingTopic(RandomSource& random, std::function<void(const OrderingTask&)> show);
     int drawTask() override;
-    const OrderingTask& task() const { return m_task; }
 
 protected:
     void startKind(const FractionSettings& settings) override { m_difficulty = settings.difficulty; }
@@ -82,7 +81,6 @@ class ComparingTopic final : public FractionKindTopic {
 public:
     ComparingTopic(RandomSource& random, std::function<void(const ComparingTask&)> show);
     int drawTask() override;
-    const ComparingTask& task() const { return m_task; }
 
 protected:
     void startKind(const FractionSettings& settings) override { m_difficulty = settings.difficulty; }

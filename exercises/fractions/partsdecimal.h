@@ -92,7 +92,6 @@ class FractionPartTopic final : public FractionKindTopic {
 public:
     FractionPartTopic(RandomSource& random, std::function<void(const FractionPartTask&)> show);
     int drawTask() override;
-    const FractionPartTask& task() const { return m_task; }
 
 protected:
     void startKind(const FractionSettings& settings) override { m_difficulty = settings.difficulty; }
@@ -113,8 +112,6 @@ public:
     DecimalTopic(RandomSource& random, std::function<void(DecimalDirection)> arrange,
                  std::function<void(const DecimalTask&)> show);
     int drawTask() override;
-    const DecimalTask& task() const { return m_task; }
-    DecimalDirection direction() const { return m_direction; }
 
 protected:
     void startKind(const FractionSettings& settings) override;

@@ -39,7 +39,6 @@ public:
     void btnZSysAufgHilfeClick();
 
     ExerciseSeries& series() const { return *m_series; }
-    const numsys::NumeralTaskTopic& topic() const { return *m_topic; }
     TFormZSysHilfe* helpWindow() const { return m_help; }
 
 private:

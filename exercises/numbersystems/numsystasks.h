@@ -95,8 +95,6 @@ public:
     QString expectedAnswerText() const override { return m_task.expectedAnswerText(); }
     SeriesTexts texts() const override { return numeralSeriesTexts(); }
 
-    const NumeralTask& task() const { return m_task; }
-    const TaskSettings& settings() const { return m_settings; }
 
 private:
     RandomSource& m_random;

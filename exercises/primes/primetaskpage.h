@@ -43,7 +43,6 @@ public:
 
     // The series and topic of each type.
     ExerciseSeries& series(int type) const { return *m_series[std::size_t(type)]; }
-    const primes::PrimeTaskTopic& topic(int type) const { return *m_topics[std::size_t(type)]; }
     TFormTeilbarkeitHilfe* helpWindow() const { return m_help; }
 
 private:

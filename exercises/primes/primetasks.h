@@ -121,8 +121,6 @@ public:
     int statTopic() const override { return TopicPrimes; }
     void prepareSeries() override;
     SeriesTexts texts() const override { return primeSeriesTexts(m_type); }
-    int type() const { return m_type; }
-    const PrimeTaskSettings& settings() const { return m_settings; }
 
 protected:
     int statType() const { return m_type + 1; }
@@ -144,7 +142,6 @@ public:
     AnswerCheck checkAnswer(const QString& choice) override;
     QString expectedAnswerText() const override;
     QString wrongMessage(int wrongAttempts, bool finished) const override;
-    const DivisibilityTask& task() const { return m_task; }
 
 private:
     DivisibilityTask m_task;
@@ -156,7 +153,6 @@ public:
     int drawTask() override;
     AnswerCheck checkAnswer(const QString& text) override;
     QString expectedAnswerText() const override { return m_task.expected; }
-    const FactorTask& task() const { return m_task; }
 
 private:
     FactorTask m_task;
@@ -168,7 +164,6 @@ public:
     int drawTask() override;
     AnswerCheck checkAnswer(const QString& text) override;
     QString expectedAnswerText() const override { return QString::number(m_task.expected); }
-    const GgTKgVTask& task() const { return m_task; }
 
 private:
     bool m_ggt;
