@@ -16,18 +16,15 @@
 
 namespace quorvel::fractions {
 
-SecondFractionKinds installSecondFractionKinds(FractionsPages& pages)
+void installSecondFractionKinds(FractionsPages& pages)
 {
     TopicContext& ctx = pages.context();
     RandomSource& random = ctx.services.random;
     MessageSink& messages = ctx.services.messages;
     QWidget* owner = ctx.mainWindow ? ctx.mainWindow : ctx.exercisePages->window();
 
-    SecondFractionKinds kinds;
-    kinds.expandHelp = new TFormBruchErwHilfe(owner);
-    kinds.decimalHelp = new TFormBruchKBHilfe(owner);
-    TFormBruchErwHilfe* expandHelp = kinds.expandHelp;
-    TFormBruchKBHilfe* decimalHelp = kinds.decimalHelp;
+    auto* expandHelp = new TFormBruchErwHilfe(owner);
+    auto* decimalHelp = new TFormBruchKBHilfe(owner);
     auto ruleText = [&messages](QString (*text)()) {
         return [&messages, text] { messages.showMessage(text()); };
     };
@@ -70,7 +67,6 @@ SecondFractionKinds installSecondFractionKinds(FractionsPages& pages)
                                              [decimalHelp] { decimalHelp->showModal(); }};
     pages.registerKind(ItemKommaBruch, decimalBinding);
     pages.registerKind(ItemBruchKomma, decimalBinding);
-    return kinds;
 }
 
 } // namespace quorvel::fractions

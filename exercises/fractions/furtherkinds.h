@@ -3,22 +3,12 @@
 // conversions: their pages in NotebookBruch01, their kinds in the dispatch of the fraction
 // pages, and their help (two help windows, three rule texts in the message window).
 
-namespace quorvel {
-class TFormBruchErwHilfe;
-class TFormBruchKBHilfe;
-}
-
 namespace quorvel::fractions {
 
 class FractionsPages;
 
-struct SecondFractionKinds {
-    TFormBruchErwHilfe* expandHelp = nullptr;
-    TFormBruchKBHilfe* decimalHelp = nullptr;
-};
-
 // Builds the five pages, registers the seven kinds and creates the two help windows
 // (hidden, kept for the whole run).
-SecondFractionKinds installSecondFractionKinds(FractionsPages& pages);
+void installSecondFractionKinds(FractionsPages& pages);
 
 } // namespace quorvel::fractions
