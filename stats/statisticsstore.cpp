@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QtDebug>
 
 namespace quorvel {
@@ -110,9 +109,13 @@ bool StatisticsStore::chooseUser(const QString& typed)
         }
     }
     m_userName = userName;
+    // One look at the folder's names for all five files; no other pupil's file is opened.
+    const QStringList leftovers = m_dataDirectory.isEmpty()
+                                      ? QStringList()
+                                      : tempFileCandidates(m_dataDirectory, m_userName + '.');
     for (int t = 1; t <= kTopicCount; ++t) {
         clearHistory(m_model.topic(t));
-        if (syncTopic(t, true) == SaveResult::Written)
+        if (syncTopic(t, true, leftovers) == SaveResult::Written)
             m_model.topic(t).changed = false;
     }
     reportErrors();
@@ -169,7 +172,8 @@ StatisticsStore::DiskState StatisticsStore::readTopicFile(int topic, bool choosi
     return DiskState::Read;
 }
 
-StatisticsStore::SaveResult StatisticsStore::syncTopic(int topic, bool choosing)
+StatisticsStore::SaveResult StatisticsStore::syncTopic(int topic, bool choosing,
+                                                      const QStringList& folderNames)
 {
     TopicStats& ts = m_model.topic(topic);
     const QString path = topicFilePath(topic);
@@ -180,22 +184,24 @@ StatisticsStore::SaveResult StatisticsStore::syncTopic(int topic, bool choosing)
         return SaveResult::Failed;
     }
     // Another copy of the program may save the same pupil: read, merge and write under a
-    // lock file beside the statistics file, so both copies' counts end up in it.
-    QLockFile lock(path + QStringLiteral(".lock"));
-    lock.setStaleLockTime(10000);
-    if (!lock.tryLock(5000)) {
-        const QString why = lock.error() == QLockFile::LockFailedError
-                                ? QStringLiteral("sie ist von einer anderen Kopie des Programms "
-                                                 "gesperrt")
-                                : QStringLiteral("die Sperrdatei konnte nicht angelegt werden");
+    // lock file beside the statistics file, so both copies' counts end up in it; the
+    // copies may run on different computers sharing the folder.
+    StatsLock lock(path + QStringLiteral(".lock"), m_lockHost);
+    switch (lock.lock()) {
+    case StatsLock::Result::Locked:
+        break;
+    case StatsLock::Result::Busy:
+        reportBusy(topic, lock.owner(), choosing);
+        return SaveResult::Failed;
+    case StatsLock::Result::Failed:
         m_errors << QStringLiteral("Ein-/Ausgabefehler: Die Statistikdatei „%1“ konnte nicht "
-                                   "geschrieben werden (%2). Die bisherige Datei bleibt "
-                                   "unverändert.")
-                        .arg(path, why);
+                                   "geschrieben werden (die Sperrdatei konnte nicht angelegt "
+                                   "werden: %2). Die bisherige Datei bleibt unverändert.")
+                        .arg(path, lock.error());
         return SaveResult::Failed;
     }
     if (choosing)
-        removeLeftoverTempFiles(path);
+        removeLeftoverTempFiles(path, folderNames);
 
     StatHistory history;
     switch (readTopicFile(topic, choosing, &history)) {
@@ -223,6 +229,40 @@ StatisticsStore::SaveResult StatisticsStore::syncTopic(int topic, bool choosing)
         return SaveResult::Failed;
     }
     return SaveResult::Written;
+}
+
+void StatisticsStore::reportBusy(int topic, const LockOwner& owner, bool choosing)
+{
+    const QString name = QFileInfo(topicFilePath(topic)).fileName();
+    QString who;
+    if (owner.pid > 0 && owner.hostName == m_lockHost.hostName)
+        who = QStringLiteral(" auf diesem Rechner (Prozess %1)").arg(owner.pid);
+    else if (owner.pid > 0 && !owner.hostName.isEmpty())
+        who = QStringLiteral(" auf dem Rechner „%1“ (Prozess %2)").arg(shown(owner.hostName))
+                  .arg(owner.pid);
+    QString text = QStringLiteral("Die Statistikdatei „%1“ wird gerade von einer anderen Kopie "
+                                  "des Programms%2 gespeichert und war auch nach %3 Sekunden "
+                                  "noch gesperrt.")
+                       .arg(name, who)
+                       .arg(kLockWaitMs / 1000);
+    if (choosing) {
+        text += QStringLiteral(" Die bisherigen Ergebnisse dieses Bereichs werden beim "
+                               "nächsten Speichern gelesen und weitergeführt.");
+    } else {
+        quint32 given = 0;
+        quint32 correct = 0;
+        for (const StatCounts& c : m_model.topic(topic).pending) {
+            given += c.given;
+            correct += c.correct;
+        }
+        text += QStringLiteral("\rDie neuen Ergebnisse dieses Bereichs (%1 %2, davon %3 beim "
+                               "ersten Versuch richtig) bleiben vorgemerkt und werden beim "
+                               "nächsten Speichern eingetragen.")
+                    .arg(given)
+                    .arg(given == 1 ? QStringLiteral("Aufgabe") : QStringLiteral("Aufgaben"))
+                    .arg(correct);
+    }
+    m_errors << text;
 }
 
 StatisticsStore::SaveResult StatisticsStore::saveTopic(int topic)

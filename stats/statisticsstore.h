@@ -4,6 +4,7 @@
 // ".qve" (units), ".qvg" (basic arithmetic), ".qvp" (primes), ".qvz" (number systems).
 
 #include "services.h"
+#include "statslock.h"
 #include "statsmodel.h"
 
 #include <QByteArray>
@@ -57,7 +58,9 @@ public:
     // Reads the topic's file as it is on disk now (another copy of the program may have
     // saved since), merges the pending counts into today's record and writes it, all under
     // a lock file. The changed flag is cleared only when the file was written. A link, a
-    // folder or a pipe in the file's place is reported and never read or written.
+    // folder or a pipe in the file's place is reported and never read or written. A lock
+    // another copy holds is waited for up to 5 s (see StatsLock); then a notice says so
+    // and the counts stay pending for the next save.
     bool saveTopicStatistics(int topic);
 
     // "<data directory>/<name><extension>" of the current pupil.
@@ -70,6 +73,9 @@ public:
     const stats::TopicStats& topic(int topicNumber) const { return m_model.topic(topicNumber); }
 
     void setFileWriter(FileWriter writer) { m_writer = std::move(writer); }
+    // Host name, process id and clock the lock files name and judge by; the system's by
+    // default.
+    void setLockHost(stats::LockHost host) { m_lockHost = std::move(host); }
 
 private:
     enum class DiskState { Missing, Read, Refused };
@@ -79,13 +85,17 @@ private:
     DiskState readTopicFile(int topic, bool choosing, stats::StatHistory* history);
     // Under the topic's lock file: reads the file, merges the pending counts into it and
     // writes it back; on a failed write the pending counts stay for the next try.
-    SaveResult syncTopic(int topic, bool choosing);
+    // `folderNames`: when choosing, the names beginning with the pupil's, for removing
+    // what a killed save left behind.
+    SaveResult syncTopic(int topic, bool choosing, const QStringList& folderNames = {});
+    void reportBusy(int topic, const stats::LockOwner& owner, bool choosing);
     SaveResult saveTopic(int topic);
     void reportErrors();
 
     const Clock& m_clock;
     MessageSink& m_messages;
     FileWriter m_writer;
+    stats::LockHost m_lockHost = stats::LockHost::system();
     QString m_dataDirectory;
     QString m_userName;
     stats::StatsModel m_model;

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
+#include <dirent.h>
 #include <charconv>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -325,14 +327,27 @@ ReadStatus readStatsFile(const QString& path, QByteArray* data, QString* reason)
     return ReadStatus::Read;
 }
 
+NewFileRights newFileRights(const QString& folder)
+{
+    NewFileRights rights;
+    struct stat st{};
+    if (::stat(nativePath(folder).constData(), &st) == 0 && S_ISDIR(st.st_mode)
+        && (st.st_mode & S_ISGID)) {
+        rights.mode = 0660;
+        rights.sharedFolder = true;
+        rights.groupId = unsigned(st.st_gid);
+    }
+    return rights;
+}
+
 bool writeFileAtomically(const QString& path, const QByteArray& data, QString* reason)
 {
     const QByteArray target = nativePath(path);
-    // The new file gets the old one's permissions, or read for all and write for the owner.
-    mode_t mode = 0644;
+    const NewFileRights rights = newFileRights(QFileInfo(path).absolutePath());
+    mode_t mode = mode_t(rights.mode);
     struct stat old{};
     if (::lstat(target.constData(), &old) == 0 && S_ISREG(old.st_mode))
-        mode = old.st_mode & 0777;
+        mode = (old.st_mode & 0777) | (rights.sharedFolder ? 0060 : 0);
     QByteArray temp = target + ".XXXXXX";
     Fd f{::mkostemp(temp.data(), O_CLOEXEC)};
     if (f.fd < 0) {
@@ -344,6 +359,10 @@ bool writeFileAtomically(const QString& path, const QByteArray& data, QString* r
         ::unlink(temp.constData());
         return false;
     };
+    // The kernel gives a file in a set-group-ID folder the folder's group; a share that
+    // does not is asked to (a failure leaves the owner's group, which still reads).
+    if (rights.sharedFolder)
+        (void)::fchown(f.fd, uid_t(-1), gid_t(rights.groupId));
     if (::fchmod(f.fd, mode) != 0 || !writeAll(f.fd, data.constData(), data.size())
         || ::fsync(f.fd) != 0)
         return fail(errno);
@@ -379,14 +398,39 @@ QString keepDefectiveAside(const QString& path, QString* reason)
     return aside;
 }
 
+QStringList tempFileCandidates(const QString& folder, const QString& namePrefix)
+{
+    // One pass over the folder's entries with no look at any file, however many pupils
+    // it holds.
+    QStringList names;
+    Fd dir{::open(nativePath(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (dir.fd < 0)
+        return names;
+    DIR* d = ::fdopendir(dir.fd);
+    if (!d)
+        return names;
+    dir.fd = -1;
+    const QByteArray prefix = QFile::encodeName(namePrefix);
+    while (const dirent* e = ::readdir(d)) {
+        if (std::strncmp(e->d_name, prefix.constData(), std::size_t(prefix.size())) == 0)
+            names << QFile::decodeName(e->d_name);
+    }
+    ::closedir(d);
+    return names;
+}
+
 int removeLeftoverTempFiles(const QString& path)
+{
+    const QFileInfo info(path);
+    return removeLeftoverTempFiles(path, tempFileCandidates(info.absolutePath(), info.fileName()));
+}
+
+int removeLeftoverTempFiles(const QString& path, const QStringList& names)
 {
     const QFileInfo info(path);
     const QString prefix = info.fileName() + QLatin1Char('.');
     QDir folder(info.absolutePath());
     int removed = 0;
-    const QStringList names =
-        folder.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
     for (const QString& name : names) {
         if (name.size() != prefix.size() + 6 || !name.startsWith(prefix))
             continue;

@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace quorvel::stats {
 
@@ -46,10 +47,23 @@ enum class ReadStatus {
 // text (or the system's error text).
 ReadStatus readStatsFile(const QString& path, QByteArray* data, QString* reason);
 
+// The rights of a file made in `folder`. A folder shared through its group (the set-group-ID
+// bit set, as the package makes it) gives new files its group and group write, so every
+// member of the group can continue any pupil's file; elsewhere the owner alone reads and
+// writes them.
+struct NewFileRights {
+    unsigned mode = 0600;
+    bool sharedFolder = false;
+    unsigned groupId = 0; // the folder's group, when shared
+};
+NewFileRights newFileRights(const QString& folder);
+
 // Writes `data` to a new file "<path>.XXXXXX" beside `path`, syncs it, renames it over
 // `path` and syncs the folder, so a crash, a power cut or a full disk never leaves a
 // cut-off file; on failure the old file is untouched and the new one removed. The rename
-// replaces whatever name is at `path`: it never writes through a link.
+// replaces whatever name is at `path`: it never writes through a link. A file that was
+// there keeps its permissions (in a shared folder with group write added); a new one gets
+// those of newFileRights.
 bool writeFileAtomically(const QString& path, const QByteArray& data, QString* reason);
 
 // Moves a damaged file aside to "<path>.defekt" (or "<path>.defekt2", ... when an earlier
@@ -60,5 +74,11 @@ QString keepDefectiveAside(const QString& path, QString* reason);
 // Removes the temporary files "<path>.XXXXXX" (six letters or digits) a write cut off by
 // a kill left behind. Only plain files are removed. Returns how many were removed.
 int removeLeftoverTempFiles(const QString& path);
+// The same from a listing of the folder's names made before, so that one listing serves
+// all five files of a pupil.
+int removeLeftoverTempFiles(const QString& path, const QStringList& folderNames);
+// The names in `path`'s folder that begin with its file name and a dot: what
+// removeLeftoverTempFiles looks at.
+QStringList tempFileCandidates(const QString& folder, const QString& namePrefix);
 
 } // namespace quorvel::stats
