@@ -41,29 +41,56 @@ std::string helpText()
            "Quorvel ist ein Mathe-Trainer für Schülerinnen und Schüler: Grundrechnen,\n"
            "Einheiten umrechnen, Zahlensysteme, Primzahlen und Teilbarkeit, Bruchrechnung.\n"
            "\n"
-           "  -h, --help     diese Hilfe zeigen und beenden\n"
-           "  -v, --version  die Versionsnummer zeigen und beenden\n"
+           "  --datenordner PFAD  die Statistikdateien im Ordner PFAD führen (wird\n"
+           "                      angelegt, wenn er fehlt)\n"
+           "  -h, --help          diese Hilfe zeigen und beenden\n"
+           "  -v, --version       die Versionsnummer zeigen und beenden\n"
            "\n"
-           "Ohne Option öffnet sich das Programmfenster. Die Ergebnisse jedes Schülers\n"
-           "stehen in \"~/.local/share/Programme/Quorvel V1.5/\". Das Handbuch öffnet\n"
-           "sich im Programm mit F1 oder über \"Datei > Hilfe\".\n";
+           "Ohne Option öffnet sich das Programmfenster. Die Ergebnisse der Schüler\n"
+           "stehen im ersten dieser Ordner, der sich nutzen lässt:\n"
+           "  1. dem mit --datenordner angegebenen (ist er nicht nutzbar, wird das gemeldet\n"
+           "     und der eigene Ordner genommen),\n"
+           "  2. dem Klassenordner \"/var/lib/quorvel/Programme/Quorvel V1.5/\", wenn es\n"
+           "     ihn gibt und man darin schreiben darf,\n"
+           "  3. dem eigenen Ordner \"~/.local/share/Programme/Quorvel V1.5/\".\n"
+           "Damit alle Benutzer eines Rechners einen Klassenordner teilen, nimmt der\n"
+           "Administrator sie in die Gruppe quorvel auf (das Paket legt Gruppe und Ordner an):\n"
+           "  sudo adduser BENUTZER quorvel\n"
+           "Für die Rechner eines Schulnetzes bindet er die Netzfreigabe der Klasse dort ein:\n"
+           "  sudo mount -t nfs server:/klasse7a \"/var/lib/quorvel/Programme/Quorvel V1.5\"\n"
+           "Das Handbuch öffnet sich im Programm mit F1 oder über \"Datei > Hilfe\".\n";
 }
 
 CommandLineAnswer answerCommandLine(const std::vector<std::string>& args)
 {
     for (const std::string& a : args) {
         if (a == "-h" || a == "--help")
-            return {false, helpText(), false, 0};
+            return {false, helpText(), false, 0, {}};
         if (a == "-v" || a == "--version")
-            return {false, versionText(), false, 0};
+            return {false, versionText(), false, 0, {}};
     }
-    for (const std::string& a : args) {
+    CommandLineAnswer answer;
+    static const std::string kFolder = "--datenordner";
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == kFolder || a.rfind(kFolder + "=", 0) == 0) {
+            std::string folder;
+            if (a == kFolder && i + 1 < args.size())
+                folder = args[++i];
+            else if (a != kFolder)
+                folder = a.substr(kFolder.size() + 1);
+            if (folder.empty())
+                return {false, "quorvel: Die Option '--datenordner' braucht einen Ordner.\n\n"
+                                   + helpText(), true, 2, {}};
+            answer.dataFolder = folder;
+            continue;
+        }
         // Qt's own options (-platform, -style, -display …) and their values pass through;
         // a word of ours that is misspelt is named, with the help, instead of ignored.
         if (a.size() > 2 && a.rfind("--", 0) == 0 && !isQtOption(a))
-            return {false, "quorvel: unbekannte Option '" + a + "'\n\n" + helpText(), true, 2};
+            return {false, "quorvel: unbekannte Option '" + a + "'\n\n" + helpText(), true, 2, {}};
     }
-    return {};
+    return answer;
 }
 
 } // namespace quorvel

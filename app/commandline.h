@@ -1,8 +1,9 @@
 #pragma once
-// The program's few command-line words: --help and --version print and end the program
-// before any window opens, so they work without a display (for the package's man page,
+// The program's few command-line words: --datenordner names the folder of the statistics
+// files; --help and --version print and end the program before any window opens, so they work without a display (for the package's man page,
 // scripts and a teacher at a terminal).
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@ struct CommandLineAnswer {
     std::string text;        // UTF-8, ends with a line break
     bool toStandardError = false;
     int exitCode = 0;
+    std::optional<std::string> dataFolder; // --datenordner PFAD (or --datenordner=PFAD)
 };
 
 // args without the program name.

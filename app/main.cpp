@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -19,10 +20,17 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     quorvel::setUpApplication(app);
 
-    quorvel::Program program;
+    std::optional<QString> folder;
+    if (answer.dataFolder)
+        folder = QString::fromLocal8Bit(answer.dataFolder->c_str());
+    quorvel::Program program(quorvel::askNameWithDialog,
+                             quorvel::chooseDataFolder(quorvel::DataFolderPlaces::system(folder)));
+    if (const QString notice = program.dataFolder.notice(); !notice.isEmpty())
+        std::fprintf(stderr, "quorvel: %s\n", qPrintable(QString(notice).replace('\r', ' ')));
     quorvel::TFormHaupt& window = program.window;
     const QRect screen = window.screen()->availableGeometry();
     window.move(screen.center() - window.rect().center());
     window.show();
+    QTimer::singleShot(0, &window, [&program] { program.reportDataFolder(); });
     return app.exec();
 }

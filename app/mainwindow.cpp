@@ -294,6 +294,14 @@ void TFormHaupt::buildSelectionPage(QWidget* page)
     m_userLabel->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     m_userLabel->setTextFormat(Qt::PlainText);
     showUserName();
+    // Which folder the results go to, when it is not the pupil's own.
+    m_folderLabel = new QLabel(page);
+    m_folderLabel->setObjectName(QStringLiteral("LabelKlassenordner"));
+    m_folderLabel->setGeometry(282, 408, 428, 40);
+    m_folderLabel->setTextFormat(Qt::PlainText);
+    m_folderLabel->setWordWrap(true);
+    m_folderLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_folderLabel->hide();
 
     for (int i = 0; i < int(std::size(kStatsButtons)); ++i) {
         const StatsButton& s = kStatsButtons[i];
@@ -392,6 +400,12 @@ void TFormHaupt::showUserName()
     const QString& name = m_services.state.userName;
     m_userLabel->setText(name.isEmpty() ? QStringLiteral("Noch kein Benutzer angemeldet")
                                         : QStringLiteral("Angemeldet: ") + name);
+}
+
+void TFormHaupt::showDataFolder(const QString& line)
+{
+    m_folderLabel->setText(line);
+    m_folderLabel->setVisible(!line.isEmpty());
 }
 
 void TFormHaupt::openTopic(int exercisePage)

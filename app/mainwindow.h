@@ -59,6 +59,9 @@ public:
     // otherwise the built-in handbook.
     void HMenuDateiHilfeClick();
     THandbuch* handbook() const { return m_handbook; }
+    // The selection page's line naming the class folder in use ("Klassenordner: …"); empty
+    // hides it.
+    void showDataFolder(const QString& line);
     void setDocumentOpener(DocumentOpener opener) { m_openDocument = std::move(opener); }
 
 protected:
@@ -84,6 +87,7 @@ private:
     QLabel* m_panel0 = nullptr;
     QLabel* m_panel1 = nullptr;
     QLabel* m_userLabel = nullptr; // "Angemeldet: Anna"
+    QLabel* m_folderLabel = nullptr; // "Klassenordner: /var/lib/quorvel/…"
     StatisticsPage* m_statsPage = nullptr;
     QCheckBox* m_sound = nullptr;
     bool m_saved = false;

@@ -3,11 +3,20 @@
 
 namespace quorvel {
 
-Program::Program(NameAsker askName) : window(services, store, std::move(askName))
+Program::Program(NameAsker askName, DataFolderChoice folder)
+    : dataFolder(std::move(folder)), window(services, store, std::move(askName))
 {
     messages.setParent(&window);
-    state.dataDirectory = prepareDataDirectory();
+    state.dataDirectory = dataFolder.path;
     store.setDataDirectory(state.dataDirectory);
+    window.showDataFolder(dataFolder.selectionLine());
+}
+
+void Program::reportDataFolder()
+{
+    const QString notice = dataFolder.notice();
+    if (!notice.isEmpty())
+        static_cast<MessageSink&>(messages).showMessage(notice, MessageKind::Warning);
 }
 
 } // namespace quorvel

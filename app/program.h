@@ -3,6 +3,7 @@
 // the message window and the statistics store wired into one main window over the data
 // directory. The program's main() and the handbook's screenshot tool build it alike.
 
+#include "datafolder.h"
 #include "librarysound.h"
 #include "mainwindow.h"
 #include "messagedialog.h"
@@ -12,7 +13,15 @@
 namespace quorvel {
 
 struct Program {
-    explicit Program(NameAsker askName = askNameWithDialog);
+    // `folder`: where the statistics files go (chooseDataFolder); the system's choice
+    // without --datenordner by default.
+    explicit Program(NameAsker askName = askNameWithDialog,
+                     DataFolderChoice folder = chooseDataFolder(DataFolderPlaces::system()));
+
+    // At the start, once the window shows: the notice why the given folder was not used.
+    void reportDataFolder();
+
+    DataFolderChoice dataFolder;
 
     AppState state;
     SystemClock clock;

@@ -26,6 +26,10 @@ TEST(CommandLine, AnswersAndPassThrough)
         {{"--bunt", "-h"}, false, 0, "Aufruf: quorvel"},
         {{"--bunt"}, false, 2, "quorvel: unbekannte Option '--bunt'\n"},
         {{"---"}, false, 2, "quorvel: unbekannte Option '---'"},
+        {{"--datenordner", "/srv/klasse"}, true, 0, ""},
+        {{"--datenordner=/srv/klasse", "-platform", "xcb"}, true, 0, ""},
+        {{"--datenordner"}, false, 2, "quorvel: Die Option '--datenordner' braucht einen Ordner."},
+        {{"--datenordner="}, false, 2, "quorvel: Die Option '--datenordner' braucht"},
     };
     for (const Row& r : rows) {
         const CommandLineAnswer a = answerCommandLine(r.args);
@@ -35,4 +39,15 @@ TEST(CommandLine, AnswersAndPassThrough)
         EXPECT_EQ(a.text.rfind(r.textStart, 0), 0u) << a.text;
         EXPECT_EQ(a.toStandardError, r.exitCode != 0);
     }
+}
+
+TEST(CommandLine, DataFolderOptionGivesItsFolder)
+{
+    EXPECT_FALSE(answerCommandLine({}).dataFolder.has_value());
+    EXPECT_EQ(answerCommandLine({"--datenordner", "/srv/Klasse 7a"}).dataFolder, "/srv/Klasse 7a");
+    // A folder whose name looks like an option is still the folder.
+    EXPECT_EQ(answerCommandLine({"--datenordner", "--x"}).dataFolder, "--x");
+    EXPECT_EQ(answerCommandLine({"--datenordner=/a=b"}).dataFolder, "/a=b");
+    EXPECT_NE(helpText().find("--datenordner PFAD"), std::string::npos);
+    EXPECT_NE(helpText().find("/var/lib/quorvel/Programme/Quorvel V1.5/"), std::string::npos);
 }
