@@ -103,8 +103,11 @@ QString DataFolderChoice::notice() const
 {
     if (refused.isEmpty())
         return {};
+    QString why = refusedReason;
+    if (why.endsWith(QLatin1Char('.')))
+        why.chop(1); // "(… angelegt werden)." rather than "(… werden.)."
     QString text = QStringLiteral("Der Datenordner „%1“ kann nicht verwendet werden (%2).")
-                       .arg(shownFolder(refused), refusedReason);
+                       .arg(shownFolder(refused), why);
     if (path.isEmpty())
         return text + QStringLiteral("\rAuch der eigene Ordner konnte nicht angelegt werden; "
                                      "die Ergebnisse können nicht gespeichert werden.");

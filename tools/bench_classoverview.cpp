@@ -4,6 +4,8 @@
 // the memory the open window takes. Prints one "key value" line per figure; the times
 // are medians of RUNS runs, the first (coldest) run is printed on its own too.
 #include "klassenuebersicht.h"
+#include "statisticsstore.h"
+#include "systemservices.h"
 #include "services.h"
 #include "statsfile.h"
 #include "statsmodel.h"
@@ -91,7 +93,7 @@ void makeClass(const QString& dir, int pupils)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    const int pupils = qEnvironmentVariableIntValue("PUPILS") > 0 ? qEnvironmentVariableIntValue("PUPILS") : 500;
+    const int pupils = qEnvironmentVariableIntValue("PUPILS") > 0 ? qEnvironmentVariableIntValue("PUPILS") : 1000;
     const int runs = qEnvironmentVariableIntValue("RUNS") > 0 ? qEnvironmentVariableIntValue("RUNS") : 7;
     QTemporaryDir data;
     QTemporaryDir out;
@@ -129,5 +131,18 @@ int main(int argc, char** argv)
     std::printf("export_ms %.1f\n", median(exportMs));
     std::printf("csv_bytes %lld\n", qlonglong(QFileInfo(QDir(out.path()).filePath(QStringLiteral("klasse.csv"))).size()));
     std::printf("rss_window_mb %.1f\n", rssOpen - rssBefore);
+
+    // Choosing one pupil in that folder: its five files read and written, no other.
+    SystemClock clock;
+    StatisticsStore store(clock, messages);
+    store.setDataDirectory(data.path());
+    std::vector<double> chooseMs;
+    for (int run = 0; run < runs; ++run) {
+        QElapsedTimer t;
+        t.start();
+        store.chooseUser(QStringLiteral("Schüler %1 Müller-Özdemir").arg(run + 1, 3, 10, QLatin1Char('0')));
+        chooseMs.push_back(t.nsecsElapsed() / 1e6);
+    }
+    std::printf("choose_pupil_ms %.1f\n", median(chooseMs));
     return 0;
 }

@@ -61,9 +61,10 @@ file(READ ${_pack}/description.txt _desc)
 string(STRIP "${_desc}" _desc)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${_desc}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation2, fonts-comic-neue")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "adduser, qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation2, fonts-comic-neue")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# CPack would add ldconfig calls for any library below /usr/lib; this one is private.
+# The maintainer scripts make the class folder with its group (and replace the ldconfig
+# calls CPack would add for any library below /usr/lib; this one is private).
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${_pack}/postinst ${_pack}/postrm)
 set(CPACK_GENERATOR DEB)
 include(CPack)

@@ -216,7 +216,7 @@ TEST_F(SharedFolder, AnUnusableDataFolderIsReportedAndTheOwnFolderUsed)
     EXPECT_TRUE(r.out.contains(QStringLiteral("ordner ") + own)) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains(QStringLiteral("hinweis Der Datenordner „%1/klasse“ kann nicht "
                                               "verwendet werden (Der Ordner konnte nicht angelegt "
-                                              "werden.). Die Ergebnisse werden stattdessen im "
+                                              "werden). Die Ergebnisse werden stattdessen im "
                                               "eigenen Ordner „%2“ gespeichert.")
                                   .arg(file, own.chopped(1))))
         << r.out.toStdString();
