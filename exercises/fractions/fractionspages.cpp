@@ -7,7 +7,7 @@
 #include "grundpage.h"
 #include "gradientfill.h"
 #include "pagekit.h"
-#include "series.h"
+#include "taskpage.h"
 #include "topiccontext.h"
 #include "updownlong.h"
 
@@ -86,6 +86,19 @@ void clearChoice(QButtonGroup* group)
 
 } // namespace
 
+// A kind's answer fields as the frame reads, empties and focuses them.
+class FractionsPages::KindAnswer final : public AnswerArea {
+public:
+    KindAnswer(AnswerFieldSet& fields, const FractionKindTopic& topic) : m_fields(fields), m_topic(topic) {}
+    QStringList texts() const override { return m_fields.texts(); }
+    void clear() override { m_fields.clear(); }
+    void focus() override { m_fields.focus(m_topic.focusField()); }
+
+private:
+    AnswerFieldSet& m_fields;
+    const FractionKindTopic& m_topic;
+};
+
 int fractionPageFor(int otherItem)
 {
     if (otherItem < 0)
@@ -94,14 +107,14 @@ int fractionPageFor(int otherItem)
 }
 
 FractionsPages::FractionsPages(TopicContext& ctx)
-    : QObject(ctx.page(PageBruchrechnung)), m_ctx(ctx)
+    : QObject(ctx.page(QStringLiteral("Bruchrechnung"))), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("FractionsPages"));
     buildSettingsPage();
     buildTaskPage();
 
     // The arithmetic family on page 'BruchrechnungGrund' with its help window.
-    QWidget* owner = ctx.mainWindow ? ctx.mainWindow : ctx.exercisePages->window();
+    QWidget* owner = ctx.helpOwner();
     m_grundHelp = new TFormBruchGrundHilfe(owner);
     auto* grund = new GrundPage(kindPage(PageGrund));
     auto arithmetic = std::make_shared<FractionArithmeticTopic>(
@@ -123,7 +136,7 @@ FractionsPages::~FractionsPages() = default;
 
 void FractionsPages::buildSettingsPage()
 {
-    QWidget* page = m_ctx.page(PageBruchrechnung);
+    QWidget* page = m_ctx.page(QStringLiteral("Bruchrechnung"));
     addPageBackground(page);
     makeHeading(page, QStringLiteral("LabelBruch01"), QStringLiteral("Bruchrechnung"), 0, 539);
 
@@ -151,7 +164,7 @@ void FractionsPages::buildSettingsPage()
 
 void FractionsPages::buildTaskPage()
 {
-    QWidget* page = m_ctx.page(PageBruchrechnungAufgaben);
+    QWidget* page = m_ctx.page(QStringLiteral("BruchrechnungAufgaben"));
     auto* panel = new QFrame(page);
     panel->setObjectName(QStringLiteral("PanelBruch01"));
     auto* fill = new QVBoxLayout(page);
@@ -168,26 +181,16 @@ void FractionsPages::buildTaskPage()
         m_notebook->addWidget(p);
     }
 
-    struct ButtonRow {
-        const char* name;
-        const char* caption;
-        int x, w;
-        void (FractionsPages::*handler)();
-    };
-    const ButtonRow buttons[] = {
-        {"BitBtnBruch01", "&Abbrechen", 12, 112, &FractionsPages::BitBtnBruch01Click},
-        {"BitBtnBruch02", "&Überspringen", 134, 120, &FractionsPages::BitBtnBruch02Click},
-        {"BitBtnBruch03", "&Ergebnis bestätigen", 264, 150, &FractionsPages::BitBtnBruch03Click},
-        {"BitBtnBruch04", "&Hilfe", 424, 103, &FractionsPages::BitBtnBruch04Click},
-    };
-    for (const ButtonRow& b : buttons) {
-        QPushButton* btn = makeButton(panel, QString::fromLatin1(b.name), QString::fromUtf8(b.caption),
-                                      b.x, 440, b.w, 30);
-        btn->setAutoDefault(false);
-        connect(btn, &QPushButton::clicked, this, b.handler);
-    }
-    panel->findChild<QPushButton*>(QStringLiteral("BitBtnBruch04"))
-        ->setIcon(panel->style()->standardIcon(QStyle::SP_DialogHelpButton));
+    SeriesButtonRow row{{"BitBtnBruch01", {12, 440, 112, 30}},
+                        {"BitBtnBruch02", {134, 440, 120, 30}},
+                        {"BitBtnBruch03", {264, 440, 150, 30}}};
+    row.confirmIsDefault = false;
+    m_taskPage = new TaskPage(m_ctx, page, m_ctx.page(QStringLiteral("Bruchrechnung")), panel, row);
+    QPushButton* help = makeButton(panel, QStringLiteral("BitBtnBruch04"), QStringLiteral("&Hilfe"),
+                                   424, 440, 103, 30);
+    help->setAutoDefault(false);
+    help->setIcon(panel->style()->standardIcon(QStyle::SP_DialogHelpButton));
+    connect(help, &QPushButton::clicked, this, &FractionsPages::BitBtnBruch04Click);
 }
 
 QWidget* FractionsPages::kindPage(int page) const { return m_notebook->widget(page); }
@@ -210,18 +213,14 @@ void FractionsPages::registerKind(int otherItem, FractionKindBinding binding)
     AnswerFieldSet* fields = binding.fields;
     topic->setSettingsReader([this] { return settings(); });
     topic->setMarkPainter([fields](const FieldMarks& m) { fields->paint(m); });
-    fields->setConfirm([this] { BitBtnBruch03Click(); });
-
-    // The task page's fields stand in for the single answer edit.
-    SeriesView view = m_ctx.seriesView(nullptr);
-    view.clearAnswer = [fields] { fields->clear(); };
-    view.focusAnswer = [fields, topic] { fields->focus(topic->focusField()); };
 
     Slot& s = m_slots[std::size_t(slot)];
     s.binding = std::move(binding);
-    s.series = std::make_unique<ExerciseSeries>(m_ctx.services, *topic, std::move(view),
-                                                PageBruchrechnungAufgaben, PageBruchrechnung,
-                                                /*usesNumberPad=*/false);
+    s.answer = std::make_unique<KindAnswer>(*fields, *topic);
+    // The number pad stays off for fractions.
+    s.series = m_taskPage->addSeries(*topic, *s.answer);
+    const int page = fractionPageFor(otherItem);
+    m_starts.add(slot, *m_taskPage, s.series, [this, page] { m_notebook->setCurrentIndex(page); });
 }
 
 int FractionsPages::currentSlot() const
@@ -235,12 +234,12 @@ int FractionsPages::currentSlot() const
 ExerciseSeries* FractionsPages::currentSeries() const
 {
     const int slot = currentSlot();
-    return slot < 0 ? nullptr : m_slots[std::size_t(slot)].series.get();
+    return slot < 0 ? nullptr : &m_taskPage->series(m_slots[std::size_t(slot)].series);
 }
 
 void FractionsPages::groupEntered(int group)
 {
-    m_ctx.services.sound.musik("MUSIN01", m_ctx.services.state.soundOn);
+    m_ctx.services.sound.musik("MUSIN01");
     clearChoice(m_groups[1 - group]);
 }
 
@@ -249,52 +248,21 @@ void FractionsPages::groupClicked(int group)
     // A click may come without the focus entering the group first (a click from a
     // screen reader): the other group is cleared here too.
     clearChoice(m_groups[1 - group]);
-    m_ctx.services.sound.musik("MUSIN01", m_ctx.services.state.soundOn);
+    m_ctx.services.sound.musik("MUSIN01");
 }
 
 void FractionsPages::BitBtnStart05Click()
 {
     const int slot = currentSlot();
-    ExerciseSeries* series = currentSeries();
-    std::optional<std::int32_t> count;
-    if (series && !(count = taskCountForStart(m_count, m_ctx.services.messages)))
-        return; // the count field holds no number: said, nothing started
-    if (!series)
+    if (slot < 0) {
+        // Nothing chosen (the focus entered the second group and cleared the first): the
+        // topic counts as started, nothing else happens.
         m_ctx.services.stats.markStatsChanged(TopicFractions);
-    if (slot < 0)
-        return;
-    const int page = slot == 0 ? PageGrund : fractionPageFor(slot - 1);
-    m_notebook->setCurrentIndex(page);
-    if (series)
-        series->begin(*count); // marks the topic changed, shows the task page
-    else
-        m_ctx.showPage(PageBruchrechnungAufgaben);
-}
-
-void FractionsPages::BitBtnBruch01Click()
-{
-    if (ExerciseSeries* s = currentSeries(); s && s->running()) {
-        s->abort();
         return;
     }
-    // No series runs (a kind not yet offered): back to the settings page all the same.
-    m_ctx.setStatusText(QString());
-    m_ctx.showPage(PageBruchrechnung);
-    m_ctx.services.sound.musik("MUSIN02", m_ctx.services.state.soundOn);
-}
-
-void FractionsPages::BitBtnBruch02Click()
-{
-    if (ExerciseSeries* s = currentSeries())
-        s->skip();
-}
-
-void FractionsPages::BitBtnBruch03Click()
-{
-    const int slot = currentSlot();
-    if (slot < 0 || !m_slots[std::size_t(slot)].series)
-        return;
-    m_slots[std::size_t(slot)].series->confirm(m_slots[std::size_t(slot)].binding.fields->packedTexts());
+    // A count field that holds no number is said; nothing starts.
+    if (const std::optional<std::int32_t> count = taskCountForStart(m_count, m_ctx.services.messages))
+        m_starts.start(slot, *count); // marks the topic changed, shows the task page
 }
 
 void FractionsPages::BitBtnBruch04Click()

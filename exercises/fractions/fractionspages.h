@@ -5,6 +5,7 @@
 // chosen kind. Each kind registers itself with its topic, its answer fields and its help.
 
 #include "fractionkind.h"
+#include "serieschoices.h"
 
 #include <QObject>
 #include <array>
@@ -20,6 +21,7 @@ namespace quorvel {
 
 struct TopicContext;
 class ExerciseSeries;
+class TaskPage;
 class TUpDownLong;
 
 namespace fractions {
@@ -79,20 +81,18 @@ public:
     FractionSettings settings() const;
 
     void BitBtnStart05Click();
-    void BitBtnBruch01Click(); // Abbrechen
-    void BitBtnBruch02Click(); // Überspringen
-    void BitBtnBruch03Click(); // Ergebnis bestätigen
     void BitBtnBruch04Click(); // Hilfe
 
-    // The series of the current choice; null when nothing is chosen or the kind is not
-    // registered.
+    // The series of the current choice; null when nothing is chosen.
     ExerciseSeries* currentSeries() const;
     TFormBruchGrundHilfe* grundHelp() const { return m_grundHelp; }
 
 private:
+    class KindAnswer;
     struct Slot {
         FractionKindBinding binding;
-        std::unique_ptr<ExerciseSeries> series;
+        std::unique_ptr<KindAnswer> answer;
+        int series = -1; // on the task page
     };
     void buildSettingsPage();
     void buildTaskPage();
@@ -105,7 +105,9 @@ private:
     QGroupBox* m_groupBoxes[3] = {};
     TUpDownLong* m_count = nullptr;
     QStackedWidget* m_notebook = nullptr;
+    TaskPage* m_taskPage = nullptr; // owned by its page
     std::array<Slot, 1 + OtherKindCount> m_slots;
+    SeriesChoices m_starts; // by slot
     TFormBruchGrundHilfe* m_grundHelp = nullptr;
 };
 

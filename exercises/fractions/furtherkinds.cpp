@@ -21,7 +21,7 @@ void installSecondFractionKinds(FractionsPages& pages)
     TopicContext& ctx = pages.context();
     RandomSource& random = ctx.services.random;
     MessageSink& messages = ctx.services.messages;
-    QWidget* owner = ctx.mainWindow ? ctx.mainWindow : ctx.exercisePages->window();
+    QWidget* owner = ctx.helpOwner();
 
     auto* expandHelp = new TFormBruchErwHilfe(owner);
     auto* decimalHelp = new TFormBruchKBHilfe(owner);
@@ -54,10 +54,7 @@ void installSecondFractionKinds(FractionsPages& pages)
                        {std::make_shared<FractionPartTopic>(
                             random, [part](const FractionPartTask& t) { part->showTask(t); }),
                         part->fields(), ruleText(fractionPartRuleText)});
-    // These edits take any key; Enter still confirms.
-    for (int i = 0; i < 4; ++i)
-        QObject::connect(part->edit(i), &QLineEdit::returnPressed, &pages,
-                         [p = &pages] { p->BitBtnBruch03Click(); });
+    // These edits take any key; Enter still confirms, through the task page.
 
     auto* decimal = new DecimalPage(pages.kindPage(PageKommaBruch));
     auto decimalTopic = std::make_shared<DecimalTopic>(
