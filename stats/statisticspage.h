@@ -53,6 +53,8 @@ public:
     void setSelection(std::uint8_t topic, std::uint8_t part);
     // CurrentChart: 0 for none, 1..7.
     int currentChart() const { return m_currentChart; }
+    int selectionTopic() const { return m_selectionTopic; }
+    int selectionPart() const { return m_selectionPart; }
 
     // What "Zurück" does after CurrentChart is set to 0 (the main window shows the selection).
     std::function<void()> onBack;

@@ -42,6 +42,7 @@ public:
 
     ExerciseSeries& plainSeries() { return m_taskPage->series(0); }
     const basic::PlainTaskTopic& plainTopic() const { return *m_topic; }
+    PuzzlePage& puzzlePage() const { return *m_puzzle; }
 
     // The controls of the settings page read as the task series and the interlocks see them.
     basic::GrundPageSettings pageSettings() const;

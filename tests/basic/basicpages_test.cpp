@@ -434,12 +434,6 @@ TEST_F(Harness, GapTasksAndEquationsStartOnTheirOwnPages)
     EXPECT_TRUE(ts.log.events.filter("message").isEmpty());
     click("GrundGleichAbbruch");
     EXPECT_EQ(pages->currentIndex(), PageGrundrechenarten);
-
-    // The seam: a task type can be given another start.
-    int started = 0;
-    basic->setTaskTypeStart(2, [&] { ++started; });
-    start();
-    EXPECT_EQ(started, 1);
 }
 
 TEST_F(Harness, SquaresDoNotRepeatAcrossSeriesEither)
