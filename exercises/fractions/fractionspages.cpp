@@ -2,7 +2,13 @@
 
 #include "answerfields.h"
 #include "arithmetic.h"
-#include "furtherkinds.h"
+#include "expandpage.h"
+#include "expandreduce.h"
+#include "fractionhelpwindows.h"
+#include "ordercompare.h"
+#include "orderpages.h"
+#include "partpages.h"
+#include "partsdecimal.h"
 #include "grundhilfe.h"
 #include "grundpage.h"
 #include "gradientfill.h"
@@ -113,13 +119,7 @@ FractionsPages::FractionsPages(TopicContext& ctx)
     buildSettingsPage();
     buildTaskPage();
 
-    // The arithmetic family on page 'BruchrechnungGrund' with its help window.
-    QWidget* owner = ctx.helpOwner();
-    m_grundHelp = new TFormBruchGrundHilfe(owner);
-    auto* grund = new GrundPage(kindPage(PageGrund));
-    auto arithmetic = std::make_shared<FractionArithmeticTopic>(
-        ctx.services.random, [grund](const ArithmeticTask& t) { grund->showTask(t); });
-    registerKind(-1, {arithmetic, grund->fields(), [this] { m_grundHelp->showModal(); }});
+    registerKinds();
 
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         for (int g = 0; g < 2; ++g) {
@@ -133,6 +133,63 @@ FractionsPages::FractionsPages(TopicContext& ctx)
 }
 
 FractionsPages::~FractionsPages() = default;
+
+void FractionsPages::registerKinds()
+{
+    RandomSource& random = m_ctx.services.random;
+    MessageSink& messages = m_ctx.services.messages;
+    QWidget* owner = m_ctx.helpOwner();
+    // The help windows are built hidden and kept for the whole run.
+    m_grundHelp = new TFormBruchGrundHilfe(owner);
+    auto* expandHelp = new TFormBruchErwHilfe(owner);
+    auto* decimalHelp = new TFormBruchKBHilfe(owner);
+    auto window = [](auto* help) { return [help] { help->showModal(); }; };
+    auto ruleText = [&messages](QString (*text)()) {
+        return [&messages, text] { messages.showMessage(text()); };
+    };
+
+    auto* grund = new GrundPage(kindPage(PageGrund));
+    auto* expand = new ExpandPage(kindPage(PageErweitern));
+    auto* order = new OrderPage(kindPage(PageOrdnen));
+    auto* compare = new ComparePage(kindPage(PageVergleich));
+    // These edits take any key; Enter still confirms, through the task page.
+    auto* part = new PartPage(kindPage(PageBruchteile));
+    auto* decimal = new DecimalPage(kindPage(PageKommaBruch));
+
+    // Each kind with the items it serves (-1: the arithmetic group), its fields and its help.
+    // Erweitern and kürzen share one kind, as do the two decimal conversions: it reads the
+    // item from the settings at the start of a series.
+    const std::pair<std::vector<int>, FractionKindBinding> kinds[] = {
+        {{-1},
+         {std::make_shared<FractionArithmeticTopic>(
+              random, [grund](const ArithmeticTask& t) { grund->showTask(t); }),
+          grund->fields(), window(m_grundHelp)}},
+        {{ItemErweitern, ItemKuerzen},
+         {std::make_shared<ExpandReduceTopic>(
+              random, [expand](const ExpandReduceTask& t) { expand->showTask(t); }),
+          expand->fields(), window(expandHelp)}},
+        {{ItemOrdnen},
+         {std::make_shared<OrderingTopic>(random,
+                                          [order](const OrderingTask& t) { order->showTask(t); }),
+          order->fields(), ruleText(orderingRuleText)}},
+        {{ItemVergleichen},
+         {std::make_shared<ComparingTopic>(
+              random, [compare](const ComparingTask& t) { compare->showTask(t); }),
+          compare->fields(), ruleText(comparingRuleText)}},
+        {{ItemBruchteile},
+         {std::make_shared<FractionPartTopic>(
+              random, [part](const FractionPartTask& t) { part->showTask(t); }),
+          part->fields(), ruleText(fractionPartRuleText)}},
+        {{ItemKommaBruch, ItemBruchKomma},
+         {std::make_shared<DecimalTopic>(
+              random, [decimal](DecimalDirection d) { decimal->arrange(d); },
+              [decimal](const DecimalTask& t) { decimal->showTask(t); }),
+          decimal->fields(), window(decimalHelp)}},
+    };
+    for (const auto& [items, binding] : kinds)
+        for (int item : items)
+            registerKind(item, binding);
+}
 
 void FractionsPages::buildSettingsPage()
 {
@@ -276,9 +333,7 @@ void FractionsPages::BitBtnBruch04Click()
 
 fractions::FractionsPages* installFractionsPages(TopicContext& ctx)
 {
-    auto* pages = new fractions::FractionsPages(ctx);
-    fractions::installSecondFractionKinds(*pages);
-    return pages;
+    return new fractions::FractionsPages(ctx);
 }
 
 } // namespace quorvel

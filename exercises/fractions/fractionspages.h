@@ -70,14 +70,6 @@ public:
     explicit FractionsPages(TopicContext& ctx);
     ~FractionsPages() override;
 
-    // Registers the kind behind an item of RadioGroupBruch02 (-1: the arithmetic group).
-    // One topic may serve two items (erweitern and kürzen); it reads which one from the
-    // settings at the start of a series.
-    void registerKind(int otherItem, FractionKindBinding binding);
-
-    // The page of NotebookBruch01 a kind builds its controls on.
-    QWidget* kindPage(int page) const;
-    TopicContext& context() const { return m_ctx; }
     FractionSettings settings() const;
 
     void BitBtnStart05Click();
@@ -96,6 +88,12 @@ private:
     };
     void buildSettingsPage();
     void buildTaskPage();
+    // The eleven kinds on their pages, each with its answer fields and its help.
+    void registerKinds();
+    // Registers the kind behind an item of RadioGroupBruch02 (-1: the arithmetic group).
+    void registerKind(int otherItem, FractionKindBinding binding);
+    // The page of NotebookBruch01 a kind builds its controls on.
+    QWidget* kindPage(int page) const;
     void groupEntered(int group); // RadioGroupBruch01Enter / RadioGroupBruch02Enter
     void groupClicked(int group); // RadioGroupBruchClick
     int currentSlot() const;      // 0 arithmetic, 1 + item of RadioGroupBruch02, -1 none
