@@ -53,23 +53,17 @@ std::pair<Fraction, Fraction> drawFractionOperands(RandomSource& random, int ope
 // "2/3 + 1/4 =": the task as one line, for a screen reader.
 QString arithmeticTaskText(const ArithmeticTask& task);
 
-class FractionArithmeticTopic final : public FractionKindTopic {
+class FractionArithmeticTopic final : public FractionKind<ArithmeticTask> {
 public:
-    FractionArithmeticTopic(RandomSource& random, std::function<void(const ArithmeticTask&)> show);
+    using TopicAdapter::TopicAdapter;
 
+    void prepareSeries() override;
     int drawTask() override;
     bool mixedOperations() const { return m_mixed; }
 
-protected:
-    void startKind(const FractionSettings& settings) override;
-
 private:
-    RandomSource& m_random;
-    std::function<void(const ArithmeticTask&)> m_show;
     bool m_mixed = false;
     int m_operation = OpAddition;
-    int m_difficulty = 0;
-    ArithmeticTask m_task;
 };
 
 } // namespace quorvel::fractions

@@ -1,7 +1,6 @@
 #include "unitspages.h"
 
 #include "gradientfill.h"
-#include "numberpad.h"
 #include "pagekit.h"
 #include "taskpage.h"
 #include "topiccontext.h"
