@@ -379,6 +379,8 @@ QString joinedText(const std::vector<Piece>& pieces, bool answers)
                 words << p.text;
             break;
         case Piece::Fraction:
+            if (p.numeratorBox && p.denominatorBox && !answers)
+                break; // two empty boxes: nothing to read
             words << ((p.numeratorBox && !answers) ? QString() : p.numerator) + QLatin1Char('/')
                          + ((p.denominatorBox && !answers) ? QString() : p.denominator);
             break;

@@ -215,6 +215,7 @@ CallParse parseWorksheetCall(const std::vector<std::string>& args)
     const QString refused = refusal(out.call.settings);
     if (!refused.isEmpty()) {
         out.error = refused;
+        out.error.replace(QLatin1Char('\r'), QLatin1Char(' ')); // the notice's line breaks
         return out;
     }
     out.ok = true;

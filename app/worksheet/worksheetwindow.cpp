@@ -84,7 +84,7 @@ TFormArbeitsblatt::TFormArbeitsblatt(Notify notify, QWidget* parent)
     addRow(QStringLiteral("Aufgaben&art"), m_kind, 0);
 
     m_lower = spinBox(QStringLiteral("spBlattVon"), -kRangeLimit, kRangeLimit, 0, QStringLiteral("von"));
-    addRow(QStringLiteral("&von"), m_lower, ChoiceRange);
+    addRow(QStringLiteral("v&on"), m_lower, ChoiceRange);
     m_upper = spinBox(QStringLiteral("spBlattBis"), -kRangeLimit, kRangeLimit, 100, QStringLiteral("bis"));
     addRow(QStringLiteral("&bis"), m_upper, ChoiceRange);
     m_range = comboBox(QStringLiteral("cbBlattBereich"), QStringLiteral("Zahlenbereich"));
@@ -95,10 +95,10 @@ TFormArbeitsblatt::TFormArbeitsblatt(Notify notify, QWidget* parent)
     m_level->addItems({QStringLiteral("leicht"), QStringLiteral("mittel"), QStringLiteral("schwer")});
     addRow(QStringLiteral("&Schwierigkeitsgrad"), m_level, ChoiceDifficulty);
     m_target = comboBox(QStringLiteral("cbBlattZiel"), QStringLiteral("Umrechnen in"));
-    addRow(QStringLiteral("&Umrechnen in"), m_target, ChoiceTarget);
+    addRow(QStringLiteral("Umrechnen &in"), m_target, ChoiceTarget);
     m_mixedTarget = comboBox(QStringLiteral("cbBlattZielArt"), QStringLiteral("Zieleinheit"));
     m_mixedTarget->addItems({QStringLiteral("wie oben"), QStringLiteral("zufällig")});
-    addRow(QStringLiteral("Ziel&einheit"), m_mixedTarget, ChoiceMixedTarget);
+    addRow(QStringLiteral("Zielein&heit"), m_mixedTarget, ChoiceMixedTarget);
     m_direction = comboBox(QStringLiteral("cbBlattRichtung"), QStringLiteral("Umrechnen in das"));
     m_direction->addItems({QStringLiteral("gewählte Zahlensystem"), QStringLiteral("Dezimalsystem")});
     addRow(QStringLiteral("Umrechnen in &das"), m_direction, ChoiceDirection);
@@ -108,7 +108,7 @@ TFormArbeitsblatt::TFormArbeitsblatt(Notify notify, QWidget* parent)
     addRow(QStringLiteral("Teilbarkeit &durch"), m_divisor, ChoiceDivisor);
     m_numbers = comboBox(QStringLiteral("cbBlattZahlen"), QStringLiteral("ggT/kgV bestimmen von"));
     m_numbers->addItems({QStringLiteral("2 Zahlen"), QStringLiteral("3 Zahlen")});
-    addRow(QStringLiteral("ggT/kgV bestimmen v&on"), m_numbers, ChoiceNumberCount);
+    addRow(QStringLiteral("&ggT/kgV bestimmen von"), m_numbers, ChoiceNumberCount);
 
     m_count = spinBox(QStringLiteral("spBlattAnzahl"), kMinTasks, kMaxTasks, kDefaultTasks,
                       QStringLiteral("Anzahl der Aufgaben"));
@@ -116,7 +116,7 @@ TFormArbeitsblatt::TFormArbeitsblatt(Notify notify, QWidget* parent)
     m_title = new QLineEdit;
     m_title->setObjectName(QStringLiteral("edBlattTitel"));
     m_title->setAccessibleName(QStringLiteral("Titel"));
-    addRow(QStringLiteral("T&itel"), m_title, 0);
+    addRow(QStringLiteral("Tit&el"), m_title, 0);
     m_withKey = new QCheckBox(QStringLiteral("&Mit Lösungsblatt"));
     m_withKey->setObjectName(QStringLiteral("cbBlattLoesungen"));
     m_withKey->setChecked(true);
@@ -174,6 +174,7 @@ TFormArbeitsblatt::TFormArbeitsblatt(Notify notify, QWidget* parent)
         m_upper->setEnabled(!squares);
     });
     fillKinds();
+    btnBlattVorschauClick();
 }
 
 void TFormArbeitsblatt::fillKinds()
