@@ -3,6 +3,7 @@
 // choice of the pupil and the status bar.
 
 #include "services.h"
+#include "exercisepages.h"
 #include "topiccontext.h"
 
 #include <QMainWindow>
@@ -76,6 +77,7 @@ private:
 
     Services m_services;
     StatisticsStore& m_store;
+    QString m_programDirectory; // where the program lies, with a trailing slash
     NameAsker m_askName;
     std::unique_ptr<TopicContext> m_ctx;
     QStackedWidget* m_notebook01 = nullptr;
