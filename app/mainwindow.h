@@ -42,7 +42,6 @@ public:
     ~TFormHaupt() override;
 
     Services& services() { return m_services; }
-    TopicContext& topicContext() { return *m_ctx; }
 
     QStackedWidget* notebookHaupt01() const { return m_notebook01; }
     QStackedWidget* notebookHaupt01a() const { return m_notebook01a; }
