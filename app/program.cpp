@@ -6,8 +6,7 @@ namespace quorvel {
 Program::Program(NameAsker askName) : window(services, store, std::move(askName))
 {
     messages.setParent(&window);
-    state.dataDirectory = prepareDataDirectory();
-    store.setDataDirectory(state.dataDirectory);
+    store.setDataDirectory(prepareDataDirectory());
 }
 
 } // namespace quorvel

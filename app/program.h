@@ -14,13 +14,12 @@ namespace quorvel {
 struct Program {
     explicit Program(NameAsker askName = askNameWithDialog);
 
-    AppState state;
     SystemClock clock;
     SystemRandom random;
     LibrarySound sound;
     DialogMessageSink messages;
     StatisticsStore store{clock, messages};
-    Services services{state, store, sound, messages, random, clock};
+    Services services{store, sound, messages, random, clock};
     TFormHaupt window;
 };
 

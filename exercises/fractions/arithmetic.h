@@ -4,6 +4,7 @@
 // the reciprocal of the second), then the reduced result. Drawing, solving, the field
 // layout per operation, and the kind in the series frame. Plain C++.
 
+#include "fractioncore.h"
 #include "fractionkind.h"
 
 #include <array>
@@ -16,12 +17,6 @@ class RandomSource;
 namespace quorvel::fractions {
 
 enum FractionOperation : int { OpAddition = 1, OpSubtraction = 2, OpMultiplication = 3, OpDivision = 4 };
-
-struct Fraction {
-    int numerator = 0;
-    int denominator = 1;
-    friend bool operator==(const Fraction&, const Fraction&) = default;
-};
 
 struct ArithmeticTask {
     int operation = OpAddition;

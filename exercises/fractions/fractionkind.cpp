@@ -23,9 +23,9 @@ int FractionKindTopic::focusField() const
     return 0;
 }
 
-AnswerCheck FractionKindTopic::checkAnswer(const QString& packedTexts)
+AnswerCheck FractionKindTopic::checkAnswer(const QStringList& fields)
 {
-    m_judgement = judgeFields(m_fields, unpackFieldTexts(packedTexts));
+    m_judgement = judgeFields(m_fields, fields);
     const MultiFieldTexts t = fieldTexts();
     switch (m_judgement.outcome) {
     case FieldOutcome::NoValue:
@@ -61,16 +61,14 @@ SeriesTexts FractionKindTopic::texts() const
     return t;
 }
 
-QString FractionKindTopic::wrongMessage(int wrongAttempts, bool finished) const
+QString FractionKindTopic::wrongMessage(bool finished) const
 {
-    Q_UNUSED(wrongAttempts);
     const MultiFieldTexts t = fieldTexts();
     return finished ? t.wrongLast : t.wrongFirst;
 }
 
-void FractionKindTopic::onWrongAnswer(int wrongAttempts, bool finished)
+void FractionKindTopic::onWrongAnswer(bool finished)
 {
-    Q_UNUSED(wrongAttempts);
     if (m_paint)
         m_paint(marksAfterWrongTry(m_fields, m_judgement.wrong, finished));
 }

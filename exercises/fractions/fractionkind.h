@@ -24,13 +24,13 @@ public:
     int statTopic() const final { return TopicFractions; }
     // Reads the settings, then hands them to the kind.
     void prepareSeries() final;
-    // `packedTexts` is packFieldTexts() of all fields in field order, hidden ones included.
-    AnswerCheck checkAnswer(const QString& packedTexts) final;
+    // The texts of all fields in field order, hidden ones included.
+    AnswerCheck checkAnswer(const QStringList& fields) final;
     // The expected values of the visible fields, as green corrections show them.
     QString expectedAnswerText() const override;
     SeriesTexts texts() const override;
-    QString wrongMessage(int wrongAttempts, bool finished) const override;
-    void onWrongAnswer(int wrongAttempts, bool finished) override;
+    QString wrongMessage(bool finished) const override;
+    void onWrongAnswer(bool finished) override;
 
     // Supplied by the page when the kind is registered.
     void setSettingsReader(std::function<FractionSettings()> read) { m_readSettings = std::move(read); }

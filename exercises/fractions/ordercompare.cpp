@@ -15,15 +15,15 @@ struct Limits {
 constexpr Limits kOrderingLimits[3] = {{16, 11}, {21, 16}, {51, 31}};
 constexpr Limits kComparingLimits[3] = {{26, 26}, {51, 51}, {201, 201}};
 
-SimpleFraction reduced(SimpleFraction f)
+Fraction reduced(Fraction f)
 {
     ReduceFraction(f.numerator, f.denominator);
     return f;
 }
 
-SimpleFraction drawFraction(const Limits& l, RandomSource& random)
+Fraction drawFraction(const Limits& l, RandomSource& random)
 {
-    SimpleFraction f;
+    Fraction f;
     f.numerator = drawNonZero(random, l.numerator);
     f.denominator = drawNonZero(random, l.denominator);
     return f;
@@ -40,7 +40,7 @@ std::array<int, 3> denseRanks(const std::array<std::int32_t, 3>& values)
     return ranks;
 }
 
-OrderingTask solveOrdering(const std::array<SimpleFraction, 3>& shown)
+OrderingTask solveOrdering(const std::array<Fraction, 3>& shown)
 {
     OrderingTask t;
     t.shown = shown;
@@ -60,7 +60,7 @@ OrderingTask solveOrdering(const std::array<SimpleFraction, 3>& shown)
     return t;
 }
 
-ComparingTask solveComparing(const std::array<SimpleFraction, 2>& shown)
+ComparingTask solveComparing(const std::array<Fraction, 2>& shown)
 {
     ComparingTask t;
     t.shown = shown;
@@ -78,7 +78,7 @@ OrderingTask drawOrderingTask(int difficulty, RandomSource& random)
 {
     const Limits& l = kOrderingLimits[clampDifficulty(difficulty)];
     random.randomize();
-    std::array<SimpleFraction, 3> shown{};
+    std::array<Fraction, 3> shown{};
     for (auto& f : shown)
         f = drawFraction(l, random);
     return solveOrdering(shown);
@@ -88,7 +88,7 @@ ComparingTask drawComparingTask(int difficulty, RandomSource& random)
 {
     const Limits& l = kComparingLimits[clampDifficulty(difficulty)];
     random.randomize();
-    std::array<SimpleFraction, 2> shown{};
+    std::array<Fraction, 2> shown{};
     for (auto& f : shown)
         f = drawFraction(l, random);
     return solveComparing(shown);

@@ -120,8 +120,8 @@ TEST(FractionArithmetic, TopicDrawsMixedOperationsAndHidesProductFields)
     EXPECT_EQ(fields[1].expected, 2);
     for (int i = 2; i < 6; ++i)
         EXPECT_FALSE(fields[std::size_t(i)].visible);
-    EXPECT_EQ(topic.checkAnswer(packFieldTexts({"1", "2", "", "", "", ""})).state, AnswerState::Right);
-    EXPECT_EQ(topic.checkAnswer(packFieldTexts({"2", "4", "", "", "", ""})).state, AnswerState::Wrong);
+    EXPECT_EQ(topic.checkAnswer(QStringList{"1", "2", "", "", "", ""}).state, AnswerState::Right);
+    EXPECT_EQ(topic.checkAnswer(QStringList{"2", "4", "", "", "", ""}).state, AnswerState::Wrong);
     EXPECT_EQ(topic.expectedAnswerText(), QStringLiteral("1 2"));
 
     r.script({2, 3, 4, 4, 5}); // subtraction 3/4 - 4/5 is swapped
