@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "worksheetcommand.h"
+
 #ifndef QUORVEL_VERSION
 #define QUORVEL_VERSION "1.51"
 #endif
@@ -58,7 +60,9 @@ std::string helpText()
            "  sudo adduser BENUTZER quorvel\n"
            "Für die Rechner eines Schulnetzes bindet er die Netzfreigabe der Klasse dort ein:\n"
            "  sudo mount -t nfs server:/klasse7a \"/var/lib/quorvel/Programme/Quorvel V1.5\"\n"
-           "Das Handbuch öffnet sich im Programm mit F1 oder über \"Datei > Hilfe\".\n";
+           "Das Handbuch öffnet sich im Programm mit F1 oder über \"Datei > Hilfe\".\n"
+           "\n"
+           + worksheet::worksheetHelpText();
 }
 
 CommandLineAnswer answerCommandLine(const std::vector<std::string>& args)

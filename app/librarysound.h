@@ -1,15 +1,15 @@
 #pragma once
 // The production SoundSink: the three calls of the Quorsound library.
 
-#include "services.h"
+#include "soundsink.h"
 
 namespace quorvel {
 
 class LibrarySound final : public SoundSink {
-public:
-    void musik(const char* name, std::uint8_t soundOn) override;
-    void fehlerMusik(std::uint8_t soundOn) override;
-    void richtigMusik(std::uint8_t soundOn) override;
+protected:
+    void playNamed(const char* name, std::uint8_t soundOn) override;
+    void playWrong(std::uint8_t soundOn) override;
+    void playRight(std::uint8_t soundOn) override;
 };
 
 } // namespace quorvel

@@ -8,6 +8,7 @@
 #include "handbookwindow.h"
 #include "keyboard.h"
 #include "klassenuebersicht.h"
+#include "worksheetwindow.h"
 #include "numberpad.h"
 #include "numbersystemspages.h"
 #include "pagekit.h"
@@ -39,13 +40,6 @@
 namespace quorvel {
 
 namespace {
-
-const char* const kExercisePageCaptions[ExercisePageCount] = {
-    "Grundrechenarten", "GrundGleichungen", "GrundAufgaben", "GrundLuecken",
-    "Einheiten", "EinheitenAufgaben", "Zahlensysteme", "ZahlensystemeBerechnung",
-    "ZahlensystemeAufgaben", "Primfaktoren", "PrimfaktorenBerechnung", "PrimfaktorenAufgaben",
-    "Bruchrechnung", "BruchrechnungAufgaben",
-};
 
 struct TopicButton {
     const char* name;
@@ -104,8 +98,7 @@ TFormHaupt::TFormHaupt(Services services, StatisticsStore& store, NameAsker askN
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
 
-    m_services.state = AppState{};
-    m_services.state.programDirectory = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    m_programDirectory = QCoreApplication::applicationDirPath() + QLatin1Char('/');
 
     // Before any window exists: an interface is made (and kept) the first time a window
     // is looked at, which may happen while it is being built.
@@ -215,6 +208,18 @@ void TFormHaupt::buildMenu()
         w->raise();
         w->activateWindow();
     });
+    // Worksheets for the classroom; also without a pupil chosen. One window, kept.
+    QAction* blatt = datei->addAction(QStringLiteral("Arbeitsblatt …"));
+    blatt->setObjectName(QStringLiteral("HMenuDateiArbeitsblatt"));
+    connect(blatt, &QAction::triggered, this, [this] {
+        using worksheet::TFormArbeitsblatt;
+        auto* w = findChild<TFormArbeitsblatt*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!w)
+            w = new TFormArbeitsblatt([this](const QString& text) { m_services.messages.showMessage(text); }, this);
+        w->show();
+        w->raise();
+        w->activateWindow();
+    });
     datei->addSeparator();
     QAction* ende = datei->addAction(QStringLiteral("Programm beenden"));
     ende->setObjectName(QStringLiteral("HMenuDateiProgEnde"));
@@ -227,7 +232,7 @@ void TFormHaupt::HMenuDateiHilfeClick()
 {
     // A help file beside the program (as on Windows machines) goes to the desktop's viewer;
     // otherwise the handbook built into the program opens, which needs no viewer at all.
-    const QString chm = m_services.state.programDirectory + QStringLiteral("Quorvel.chm");
+    const QString chm = m_programDirectory + QStringLiteral("Quorvel.chm");
     if (QFileInfo::exists(chm)) {
         m_openDocument(QUrl::fromLocalFile(chm));
         return;
@@ -257,7 +262,7 @@ void TFormHaupt::buildTopBar(QWidget* central)
     m_sound->setGeometry(680, 6, 100, 18);
     setHint(m_sound, QStringLiteral("Sound an/aus"));
     connect(m_sound, &QCheckBox::toggled, this,
-            [this](bool on) { m_services.state.soundOn = on ? 1 : 0; });
+            [this](bool on) { m_services.sound.setSoundOn(on); });
 }
 
 void TFormHaupt::buildSelectionPage(QWidget* page)
@@ -321,7 +326,7 @@ void TFormHaupt::buildExerciseArea(QWidget* page)
     m_notebook01a = new QStackedWidget(page);
     m_notebook01a->setObjectName(QStringLiteral("NotebookHaupt01a"));
     m_notebook01a->setFixedWidth(539);
-    for (const char* caption : kExercisePageCaptions) {
+    for (const char* caption : kExercisePageNames) {
         auto* p = new QWidget;
         p->setObjectName(QString::fromLatin1(caption));
         m_notebook01a->addWidget(p);
@@ -345,7 +350,7 @@ void TFormHaupt::buildExerciseArea(QWidget* page)
     line->setFrameShadow(QFrame::Sunken);
     line->setFixedHeight(3);
     column->addWidget(line);
-    m_pad = new NumberPad([this] { return m_notebook01a->currentIndex(); }, zubehoer);
+    m_pad = new NumberPad([this] { return m_notebook01a->currentWidget(); }, zubehoer);
     column->addWidget(m_pad);
     m_ctx->numberPad = m_pad;
 }
@@ -354,7 +359,7 @@ void TFormHaupt::buildStatisticsPage(QWidget* page)
 {
     auto* fill = new QVBoxLayout(page);
     fill->setContentsMargins(0, 0, 0, 0);
-    m_statsPage = new StatisticsPage(m_services.state, m_store, m_services.messages, page);
+    m_statsPage = new StatisticsPage(m_store, m_services.messages, page);
     fill->addWidget(m_statsPage);
     // "Zurück" has set CurrentChart to 0.
     m_statsPage->onBack = [this] { m_notebook01->setCurrentIndex(PageAuswahl); };
@@ -367,7 +372,7 @@ QString TFormHaupt::statusPanel(int index) const
 
 bool TFormHaupt::RequireUserName()
 {
-    if (!m_services.state.userName.isEmpty())
+    if (!m_store.userName().isEmpty())
         return true;
     m_services.messages.showMessage(
         QStringLiteral("Es wurde noch kein Benutzername eingegeben!"));
@@ -376,28 +381,27 @@ bool TFormHaupt::RequireUserName()
 
 void TFormHaupt::BitBtnBenutzernameClick()
 {
-    AppState& st = m_services.state;
+    const QString current = m_store.userName();
     // A failed save is reported once; the name can still be changed. Keeping the same
     // name keeps the unsaved counts for the next save.
-    const bool saved = st.userName.isEmpty() || m_store.saveAllStatistics();
-    QString name = st.userName;
-    if (!m_askName(this, st.userName, &name))
-        name = st.userName; // cancelled: the same pupil is read again
+    const bool saved = current.isEmpty() || m_store.saveAllStatistics();
+    QString name = current;
+    if (!m_askName(this, current, &name))
+        name = current; // cancelled: the same pupil is read again
     // The same pupil after a failed save: the counts stay pending for the next save, and
     // reading the files again would only repeat the error just shown.
-    if (!saved && StatisticsStore::normalizedUserName(name) == st.userName)
+    if (!saved && StatisticsStore::normalizedUserName(name) == current)
         return;
     // A name that cannot be a file name is refused with a notice; the previous pupil stays.
     // Blanks around the name are dropped, so a name of blanks only means no pupil.
     if (!m_store.chooseUser(name))
         return;
-    st.userName = m_store.userName();
     showUserName();
 }
 
 void TFormHaupt::showUserName()
 {
-    const QString& name = m_services.state.userName;
+    const QString name = m_store.userName();
     m_userLabel->setText(name.isEmpty() ? QStringLiteral("Noch kein Benutzer angemeldet")
                                         : QStringLiteral("Angemeldet: ") + name);
 }
@@ -421,8 +425,7 @@ void TFormHaupt::openStatistics(int button)
     if (!RequireUserName())
         return;
     m_store.saveAllStatistics();
-    m_services.state.statsSelectionTopic = kStatsButtons[button].topic;
-    m_services.state.statsSelectionPart = kStatsButtons[button].part;
+    m_statsPage->setSelection(kStatsButtons[button].topic, kStatsButtons[button].part);
     m_statsPage->refresh(); // the merged counts and the new selection
     m_notebook01->setCurrentIndex(PageStatistik);
 }
@@ -453,7 +456,7 @@ void TFormHaupt::saveOnExit()
     if (m_saved)
         return;
     m_saved = true;
-    if (!m_services.state.userName.isEmpty())
+    if (!m_store.userName().isEmpty())
         m_store.saveAllStatistics();
 }
 

@@ -3,6 +3,7 @@
 // choice of the pupil and the status bar.
 
 #include "services.h"
+#include "exercisepages.h"
 #include "topiccontext.h"
 
 #include <QMainWindow>
@@ -41,7 +42,6 @@ public:
     ~TFormHaupt() override;
 
     Services& services() { return m_services; }
-    TopicContext& topicContext() { return *m_ctx; }
 
     QStackedWidget* notebookHaupt01() const { return m_notebook01; }
     QStackedWidget* notebookHaupt01a() const { return m_notebook01a; }
@@ -79,6 +79,7 @@ private:
 
     Services m_services;
     StatisticsStore& m_store;
+    QString m_programDirectory; // where the program lies, with a trailing slash
     NameAsker m_askName;
     std::unique_ptr<TopicContext> m_ctx;
     QStackedWidget* m_notebook01 = nullptr;

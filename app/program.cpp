@@ -7,8 +7,7 @@ Program::Program(NameAsker askName, DataFolderChoice folder)
     : dataFolder(std::move(folder)), window(services, store, std::move(askName))
 {
     messages.setParent(&window);
-    state.dataDirectory = dataFolder.path;
-    store.setDataDirectory(state.dataDirectory);
+    store.setDataDirectory(dataFolder.path);
     window.showDataFolder(dataFolder.selectionLine());
 }
 

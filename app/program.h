@@ -23,13 +23,12 @@ struct Program {
 
     DataFolderChoice dataFolder;
 
-    AppState state;
     SystemClock clock;
     SystemRandom random;
     LibrarySound sound;
     DialogMessageSink messages;
     StatisticsStore store{clock, messages};
-    Services services{state, store, sound, messages, random, clock};
+    Services services{store, sound, messages, random, clock};
     TFormHaupt window;
 };
 

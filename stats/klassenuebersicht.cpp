@@ -1,6 +1,6 @@
 #include "klassenuebersicht.h"
 
-#include "services.h"
+#include "messages.h"
 
 #include <QCollator>
 #include <QDir>

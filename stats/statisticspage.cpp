@@ -112,9 +112,9 @@ PrintResult printWithDialog(QWidget* parent, const QImage& image)
     return printImage(printer, image) ? PrintResult::Printed : PrintResult::Failed;
 }
 
-StatisticsPage::StatisticsPage(AppState& state, const StatisticsStore& store,
-                               MessageSink& messages, QWidget* parent)
-    : QWidget(parent), m_state(state), m_store(store), m_messages(messages)
+StatisticsPage::StatisticsPage(const StatisticsStore& store, MessageSink& messages,
+                               QWidget* parent)
+    : QWidget(parent), m_store(store), m_messages(messages)
 {
     setObjectName(QStringLiteral("StatistikSeite"));
 
@@ -195,7 +195,7 @@ StatisticsPage::StatisticsPage(AppState& state, const StatisticsStore& store,
                                    12, 432, 182, 30);
     back->setFont(pixelFont(QStringLiteral("Times New Roman"), 15));
     connect(back, &QPushButton::clicked, this, [this] {
-        m_state.currentChart = 0;
+        m_currentChart = 0;
         refresh();
         if (onBack)
             onBack();
@@ -206,8 +206,8 @@ StatisticsPage::StatisticsPage(AppState& state, const StatisticsStore& store,
 const stats::SelectionLayout* StatisticsPage::shownSelection() const
 {
     const stats::SelectionLayout* s =
-        stats::selectionLayout(m_state.statsSelectionTopic, m_state.statsSelectionPart);
-    if (!s || m_state.currentChart < 1 || m_state.currentChart > stats::kChartCount)
+        stats::selectionLayout(m_selectionTopic, m_selectionPart);
+    if (!s || m_currentChart < 1 || m_currentChart > stats::kChartCount)
         return nullptr;
     return s;
 }
@@ -219,14 +219,20 @@ std::vector<stats::ChartOp> StatisticsPage::currentOps() const
         return {};
     const stats::ChartData d =
         stats::chartData(m_store.topic(s->topic), *s, m_store.todayDateText());
-    return stats::buildChart(m_state.currentChart, *s, d);
+    return stats::buildChart(m_currentChart, *s, d);
 }
 
 QImage StatisticsPage::currentImage() const { return stats::chartImage(currentOps()); }
 
+void StatisticsPage::setSelection(std::uint8_t topic, std::uint8_t part)
+{
+    m_selectionTopic = topic;
+    m_selectionPart = part;
+}
+
 void StatisticsPage::showChart(int chart)
 {
-    m_state.currentChart = std::uint8_t(chart);
+    m_currentChart = std::uint8_t(chart);
     refresh();
 }
 
@@ -244,7 +250,7 @@ void StatisticsPage::refresh()
 void StatisticsPage::updateAccessibleText()
 {
     const stats::SelectionLayout* s = shownSelection();
-    const int chart = m_state.currentChart;
+    const int chart = m_currentChart;
     if (!s) {
         m_area->setAccessibleName(QStringLiteral("Diagrammfläche"));
         m_area->setAccessibleDescription(QStringLiteral("Noch kein Diagramm gewählt."));
@@ -258,7 +264,7 @@ void StatisticsPage::updateAccessibleText()
 QString StatisticsPage::suggestedFileName() const
 {
     QString name = QStringLiteral("Statistik %1 %2.png")
-                       .arg(m_state.userName, stats::chartName(m_state.currentChart));
+                       .arg(m_store.userName(), stats::chartName(m_currentChart));
     // A pupil's name may hold characters no file name takes.
     name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
     return QDir::home().filePath(name);

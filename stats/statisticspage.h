@@ -4,7 +4,7 @@
 // and printing the chart, and "Zurück". Each paint recomputes the chart from the store.
 
 #include "chartgeometry.h"
-#include "services.h"
+#include "messages.h"
 
 #include <QWidget>
 #include <functional>
@@ -47,8 +47,14 @@ bool printImage(QPrinter& printer, const QImage& image);
 class StatisticsPage final : public QWidget {
     Q_OBJECT
 public:
-    StatisticsPage(AppState& state, const StatisticsStore& store, MessageSink& messages,
-                   QWidget* parent = nullptr);
+    StatisticsPage(const StatisticsStore& store, MessageSink& messages, QWidget* parent = nullptr);
+
+    // StatsSelection: the topic and part a statistics button of the selection page chose.
+    void setSelection(std::uint8_t topic, std::uint8_t part);
+    // CurrentChart: 0 for none, 1..7.
+    int currentChart() const { return m_currentChart; }
+    int selectionTopic() const { return m_selectionTopic; }
+    int selectionPart() const { return m_selectionPart; }
 
     // What "Zurück" does after CurrentChart is set to 0 (the main window shows the selection).
     std::function<void()> onBack;
@@ -76,8 +82,10 @@ private:
     void updateAccessibleText();
     QString suggestedFileName() const;
 
-    AppState& m_state;
     const StatisticsStore& m_store;
+    std::uint8_t m_currentChart = 0;
+    std::uint8_t m_selectionTopic = 0;
+    std::uint8_t m_selectionPart = 0;
     MessageSink& m_messages;
     ChartArea* m_area = nullptr;
     QPushButton* m_save = nullptr;

@@ -3,7 +3,8 @@
 // report, merged into the day records of the pupil's five files "<name>.qvb" (fractions),
 // ".qve" (units), ".qvg" (basic arithmetic), ".qvp" (primes), ".qvz" (number systems).
 
-#include "services.h"
+#include "messages.h"
+#include "statssink.h"
 #include "statslock.h"
 #include "statsmodel.h"
 

@@ -5,7 +5,7 @@
 // layout numbers come from messageLayout(). Also the general error box.
 
 #include "messagedialog_layout.h"
-#include "services.h"
+#include "messages.h"
 
 #include <QColor>
 #include <QDialog>

@@ -5,7 +5,7 @@
 // The window code measures the font and the text, calls messageLayout() and places
 // the children at the rectangles it returns.
 
-#include "services.h" // MessageKind, MessageButton, MessageButtons
+#include "messages.h"
 
 #include <array>
 #include <functional>

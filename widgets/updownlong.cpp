@@ -2,7 +2,7 @@
 
 #include "conversionerror.h"
 #include "inputfilter.h"
-#include "services.h"
+#include "messages.h"
 #include "updownvalue.h"
 
 #include <QKeyEvent>

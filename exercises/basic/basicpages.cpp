@@ -4,7 +4,6 @@
 #include "gappage.h"
 #include "gradientfill.h"
 #include "inputfilter.h"
-#include "numberpad.h"
 #include "pagekit.h"
 #include "puzzlepage.h"
 #include "topiccontext.h"
@@ -112,7 +111,7 @@ QRadioButton* rangeButton(QWidget* box, QButtonGroup* group, const QString& name
 
 class AnswerKeyFilter final : public QObject {
 public:
-    AnswerKeyFilter(QObject* parent, QAbstractButton* confirm) : QObject(parent), m_confirm(confirm) {}
+    explicit AnswerKeyFilter(QObject* parent) : QObject(parent) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override
@@ -120,68 +119,48 @@ protected:
         if (e->type() != QEvent::KeyPress)
             return QObject::eventFilter(watched, e);
         const auto* k = static_cast<QKeyEvent*>(e);
-        switch (answerKeyVerdict(k->key(), k->text())) {
-        case KeyVerdict::Pass:
-            return false;
-        case KeyVerdict::Drop:
-            return true;
-        case KeyVerdict::Confirm:
-            if (m_confirm && m_confirm->isEnabled())
-                m_confirm->click();
-            return true;
-        }
-        return false;
+        // Enter reaches the field, which leaves it to the task page.
+        return answerKeyVerdict(k->key(), k->text()) == KeyVerdict::Drop;
     }
-
-private:
-    QAbstractButton* m_confirm;
 };
 
 } // namespace
 
-void installAnswerKeyFilter(QLineEdit* field, QAbstractButton* confirm)
+SeriesButtonRow basicButtonRow(const char* abort, const char* skip, const char* confirm)
 {
-    field->installEventFilter(new AnswerKeyFilter(field, confirm));
+    return {{abort, {20, 230, 150, 30}}, {skip, {186, 230, 150, 30}}, {confirm, {352, 230, 167, 30}}};
+}
+
+void installAnswerKeyFilter(QLineEdit* field)
+{
+    field->installEventFilter(new AnswerKeyFilter(field));
     // Pasted or dropped text meets the same characters as typed text, and no more than
     // a signed 32-bit number needs.
     restrictInput(field, kDigitCharacters + QLatin1Char('-'), kMaxSignedInt32Length);
 }
 
-BasicPages::BasicPages(TopicContext& ctx) : QObject(ctx.page(PageGrundrechenarten)), m_ctx(ctx)
+BasicPages::BasicPages(TopicContext& ctx) : QObject(ctx.page(QStringLiteral("Grundrechenarten"))), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("BasicPages"));
     // Every page of the topic lies on the white-to-silver background of the program.
-    for (int page : {PageGrundrechenarten, PageGrundGleichungen, PageGrundAufgaben, PageGrundLuecken})
-        addPageBackground(ctx.page(page));
-    buildSettingsPage(ctx.page(PageGrundrechenarten));
-    buildTaskPage(ctx.page(PageGrundAufgaben));
+    for (const char* page : {"Grundrechenarten", "GrundGleichungen", "GrundAufgaben", "GrundLuecken"})
+        addPageBackground(ctx.page(QString::fromLatin1(page)));
+    buildSettingsPage(ctx.page(QStringLiteral("Grundrechenarten")));
+    buildTaskPage(ctx.page(QStringLiteral("GrundAufgaben")));
 
     m_topic = std::make_unique<PlainTaskTopic>(
         ctx.services.random, [this] { return pageSettings(); },
         [this](const PlainTask& t) { showTask(t); });
-    m_series = std::make_unique<ExerciseSeries>(ctx.services, *m_topic, ctx.seriesView(m_answer),
-                                                PageGrundAufgaben, PageGrundrechenarten, true);
+    m_taskPage->addSeries(*m_topic, *m_lineAnswer, PadUse::Digits, m_answer);
 
-    m_starts[ItemAufgaben] = [this] { startPlainSeries(); };
     m_gaps = new GapPage(ctx, [this] { return pageSettings(); });
     m_puzzle = new PuzzlePage(ctx, [this] { return pageSettings(); });
-    m_starts[ItemLueckenaufgaben] = [this] { m_gaps->start(m_count->value()); };
-    m_starts[ItemGleichungen] = [this] { m_puzzle->start(m_count->value()); };
-
-    if (ctx.numberPad)
-        ctx.numberPad->registerTarget(PageGrundAufgaben,
-                                      {m_answer, [this] { btnGrundAufgOKClick(); },
-                                       [this] { btnGrundAufgUeberspringenClick(); },
-                                       [this] { btnGrundAufgAbbruchClick(); }});
+    m_starts.add(ItemAufgaben, *m_taskPage, 0);
+    m_starts.add(ItemLueckenaufgaben, m_gaps->taskPage(), 0);
+    m_starts.add(ItemGleichungen, [this](int taskCount) { return m_puzzle->start(taskCount); });
 }
 
 BasicPages::~BasicPages() = default;
-
-void BasicPages::setTaskTypeStart(int aufgabentyp, TaskTypeStart start)
-{
-    if (aufgabentyp >= 0 && aufgabentyp < int(m_starts.size()))
-        m_starts[std::size_t(aufgabentyp)] = std::move(start);
-}
 
 void BasicPages::buildSettingsPage(QWidget* page)
 {
@@ -261,20 +240,11 @@ void BasicPages::buildTaskPage(QWidget* page)
     m_answer->setGeometry(kAnswerFieldLeft, 136, 112, 28);
     m_taskText->setBuddy(m_answer); // the answer field is labelled by its task
 
-    auto* abort = makeButton(page, QStringLiteral("btnGrundAufgAbbruch"),
-                             QStringLiteral("&Abbrechen"), 20, 230, 150, 30);
-    auto* skip = makeButton(page, QStringLiteral("btnGrundAufgUeberspringen"),
-                            QStringLiteral("&Überspringen"), 186, 230, 150, 30);
-    m_ok = makeButton(page, QStringLiteral("btnGrundAufgOK"),
-                      QStringLiteral("&Ergebnis bestätigen"), 352, 230, 167, 30);
-    for (QPushButton* b : {abort, skip})
-        b->setAutoDefault(false);
-    m_ok->setDefault(true);
-    installAnswerKeyFilter(m_answer, m_ok);
-
-    connect(abort, &QPushButton::clicked, this, &BasicPages::btnGrundAufgAbbruchClick);
-    connect(skip, &QPushButton::clicked, this, &BasicPages::btnGrundAufgUeberspringenClick);
-    connect(m_ok, &QPushButton::clicked, this, &BasicPages::btnGrundAufgOKClick);
+    installAnswerKeyFilter(m_answer);
+    m_lineAnswer = std::make_unique<LineAnswer>(m_answer);
+    m_taskPage = new TaskPage(m_ctx, page, m_ctx.page(QStringLiteral("Grundrechenarten")), page,
+                              basicButtonRow("btnGrundAufgAbbruch", "btnGrundAufgUeberspringen",
+                                             "btnGrundAufgOK"));
 }
 
 GrundSettingsState BasicPages::settingsState() const
@@ -320,14 +290,7 @@ void BasicPages::RadioGroupGrund01Click() { applyState(rechenartClicked(settings
 
 void BasicPages::RadioGroupGrund02Click() { applyState(aufgabentypClicked(settingsState())); }
 
-void BasicPages::BitBtnStart01Click()
-{
-    const int typ = m_aufgabentyp->checkedId();
-    if (typ >= 0 && typ < int(m_starts.size()) && m_starts[std::size_t(typ)])
-        m_starts[std::size_t(typ)]();
-}
-
-void BasicPages::startPlainSeries() { m_series->begin(m_count->value()); }
+void BasicPages::BitBtnStart01Click() { m_starts.start(m_aufgabentyp->checkedId(), m_count->value()); }
 
 void BasicPages::showTask(const PlainTask& task)
 {
@@ -335,12 +298,6 @@ void BasicPages::showTask(const PlainTask& task)
     m_taskText->setGeometry(taskTextLeft(task.text), m_taskText->y(),
                             kAnswerFieldLeft - taskTextLeft(task.text), m_taskText->height());
 }
-
-void BasicPages::btnGrundAufgOKClick() { m_series->confirm(m_answer->text()); }
-
-void BasicPages::btnGrundAufgUeberspringenClick() { m_series->skip(); }
-
-void BasicPages::btnGrundAufgAbbruchClick() { m_series->abort(); }
 
 BasicPages* installBasicPages(TopicContext& ctx) { return new BasicPages(ctx); }
 

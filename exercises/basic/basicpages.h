@@ -4,11 +4,10 @@
 
 #include "grundsettings.h"
 #include "plaintopic.h"
-#include "series.h"
+#include "serieschoices.h"
+#include "taskpage.h"
 
 #include <QObject>
-#include <array>
-#include <functional>
 #include <memory>
 
 class QAbstractButton;
@@ -25,9 +24,13 @@ struct TopicContext;
 class GapPage;
 class PuzzlePage;
 
-// The character filter of the answer fields (digits, "-", Backspace); Enter presses
-// `confirm`. Shared by every answer field of the basic-arithmetic task pages.
-void installAnswerKeyFilter(QLineEdit* field, QAbstractButton* confirm);
+// The character filter of the answer fields (digits, "-", Backspace); Enter goes on to
+// the task page, which confirms. Shared by every answer field of the basic-arithmetic
+// task pages.
+void installAnswerKeyFilter(QLineEdit* field);
+
+// The three buttons below the task of the plain and the gap-task page, by their names.
+SeriesButtonRow basicButtonRow(const char* abort, const char* skip, const char* confirm);
 
 class BasicPages : public QObject {
     Q_OBJECT
@@ -35,14 +38,9 @@ public:
     explicit BasicPages(TopicContext& ctx);
     ~BasicPages() override;
 
-    // What "&Start" does for each "Aufgabentyp" item (0 Aufgaben, 1 Lückenaufgaben,
-    // 2 Gleichungen).
-    using TaskTypeStart = std::function<void()>;
-    void setTaskTypeStart(int aufgabentyp, TaskTypeStart start);
-
-    ExerciseSeries& plainSeries() { return *m_series; }
-    basic::PlainTaskTopic& plainTopic() { return *m_topic; }
-    PuzzlePage& puzzlePage() { return *m_puzzle; }
+    ExerciseSeries& plainSeries() { return m_taskPage->series(0); }
+    const basic::PlainTaskTopic& plainTopic() const { return *m_topic; }
+    PuzzlePage& puzzlePage() const { return *m_puzzle; }
 
     // The controls of the settings page read as the task series and the interlocks see them.
     basic::GrundPageSettings pageSettings() const;
@@ -52,21 +50,18 @@ public:
     void RadioGroupGrund01Click();
     void RadioGroupGrund02Click();
     void BitBtnStart01Click();
-    void btnGrundAufgOKClick();
-    void btnGrundAufgUeberspringenClick();
-    void btnGrundAufgAbbruchClick();
 
 private:
     void buildSettingsPage(QWidget* page);
     void buildTaskPage(QWidget* page);
     void applyState(const basic::GrundSettingsState& s);
     void showTask(const basic::PlainTask& task);
-    void startPlainSeries();
 
     TopicContext& m_ctx;
     std::unique_ptr<basic::PlainTaskTopic> m_topic;
-    std::unique_ptr<ExerciseSeries> m_series;
-    std::array<TaskTypeStart, 3> m_starts;
+    std::unique_ptr<LineAnswer> m_lineAnswer;
+    TaskPage* m_taskPage = nullptr; // owned by its page
+    SeriesChoices m_starts;         // by "Aufgabentyp" item
     GapPage* m_gaps = nullptr;       // page 'GrundLuecken', owned by its page
     PuzzlePage* m_puzzle = nullptr;  // page 'GrundGleichungen', owned by its page
 
@@ -82,7 +77,6 @@ private:
     // Task page.
     QLabel* m_taskText = nullptr;         // lblGrundAufg
     QLineEdit* m_answer = nullptr;        // edGrundAufgErg
-    QPushButton* m_ok = nullptr;          // btnGrundAufgOK
 };
 
 // Builds the pages inside the exercise notebook and wires them; the returned object

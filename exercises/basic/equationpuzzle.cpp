@@ -13,9 +13,8 @@ const char* const kSigns[] = {"", "+", "-", "x", ":"};
 
 } // namespace
 
-EquationPuzzle::EquationPuzzle(Services& services, PuzzleView view, int puzzlePage,
-                               int returnPage)
-    : m_s(services), m_view(std::move(view)), m_puzzlePage(puzzlePage), m_returnPage(returnPage)
+EquationPuzzle::EquationPuzzle(Services& services, PuzzleView& view)
+    : m_s(services), m_view(view)
 {
 }
 
@@ -32,15 +31,9 @@ QString EquationPuzzle::startRefusal(int operation, std::int32_t lower, std::int
 
 bool EquationPuzzle::begin(int operation, std::int32_t lower, std::int32_t upper, int taskCount)
 {
-    if (const QString refusal = startRefusal(operation, lower, upper); !refusal.isEmpty()) {
-        m_s.messages.showMessage(refusal);
+    // The board needs no number pad.
+    if (!openSeries(m_s, m_view, TopicBasic, startRefusal(operation, lower, upper), false))
         return false;
-    }
-    m_s.stats.markStatsChanged(TopicBasic);
-    if (m_view.showPage)
-        m_view.showPage(m_puzzlePage);
-    if (m_view.setNumberPadEnabled)
-        m_view.setNumberPadEnabled(false);
     m_operation = std::clamp(operation, 1, 4);
     m_lower = lower;
     m_upper = upper;
@@ -48,8 +41,7 @@ bool EquationPuzzle::begin(int operation, std::int32_t lower, std::int32_t upper
     m_taskNumber = 0;
     m_running = true;
     newPuzzle();
-    if (m_view.setStatusText)
-        m_view.setStatusText(statusText(m_taskNumber, m_taskCount));
+    m_view.setStatusText(statusText(m_taskNumber, m_taskCount));
     m_s.stats.countTaskGiven(TopicBasic, statType());
     return true;
 }
@@ -189,18 +181,17 @@ void EquationPuzzle::confirm()
     const int n = activeLength();
     const std::int32_t x = entry(1, n), y = entry(2, n), z = entry(3, n);
     if (m_operation == OpDivision && y == 0) {
-        m_s.sound.fehlerMusik(m_s.state.soundOn);
+        m_s.sound.fehlerMusik();
         m_s.messages.showMessage(QStringLiteral("Division durch Null nicht erlaubt!"));
         ++m_errors;
     } else if (!holds(m_operation, x, y, z)) {
         ++m_errors;
-        m_s.sound.fehlerMusik(m_s.state.soundOn);
+        m_s.sound.fehlerMusik();
         m_s.messages.showMessage(QStringLiteral("Die Gleichung ist fehlerhaft !"));
     } else {
         removeSolvedRow();
-        m_s.sound.richtigMusik(m_s.state.soundOn);
-        if (m_view.announceRight)
-            m_view.announceRight();
+        m_s.sound.richtigMusik();
+        m_view.announceRight();
     }
     updateLamps();
     ++m_taskNumber;
@@ -208,21 +199,14 @@ void EquationPuzzle::confirm()
         if (m_solved + m_errors >= kLamps)
             newPuzzle();
         refresh();
-        if (m_view.setStatusText)
-            m_view.setStatusText(statusText(m_taskNumber, m_taskCount));
+        m_view.setStatusText(statusText(m_taskNumber, m_taskCount));
         m_s.stats.countTaskGiven(TopicBasic, statType());
         return;
     }
     // The last confirmation of the series.
     m_running = false;
     refresh();
-    if (m_view.setStatusText)
-        m_view.setStatusText(QString());
-    if (m_view.setNumberPadEnabled)
-        m_view.setNumberPadEnabled(true);
-    if (m_view.showPage)
-        m_view.showPage(m_returnPage);
-    m_s.sound.musik("MUSIN02", m_s.state.soundOn);
+    closeSeries(m_s, m_view, PadAtEnd::On);
 }
 
 void EquationPuzzle::removeSolvedRow()
@@ -274,11 +258,7 @@ void EquationPuzzle::abort()
     if (!m_running)
         return;
     m_running = false;
-    if (m_view.setStatusText)
-        m_view.setStatusText(QString());
-    if (m_view.showPage)
-        m_view.showPage(m_returnPage);
-    m_s.sound.musik("MUSIN02", m_s.state.soundOn);
+    closeSeries(m_s, m_view, PadAtEnd::Keep);
 }
 
 std::optional<std::int32_t> EquationPuzzle::cell(int column, int row) const
@@ -317,8 +297,7 @@ QString EquationPuzzle::statusText(int taskNumber, int taskCount)
 
 void EquationPuzzle::refresh()
 {
-    if (m_view.showBoard)
-        m_view.showBoard();
+    m_view.showBoard();
 }
 
 } // namespace quorvel::basic

@@ -4,23 +4,22 @@
 // equations hide among five rows of random numbers; five confirmations per board, shown
 // by five green and five red lamps; a series is N confirmations.
 
-#include "services.h"
+#include "series.h"
 
 #include <QString>
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 
 namespace quorvel::basic {
 
-// What the puzzle asks of the window.
-struct PuzzleView {
-    std::function<void()> showBoard; // fields, signs and lamps from the puzzle's state
-    std::function<void(const QString&)> setStatusText;
-    std::function<void(int)> showPage;
-    std::function<void(bool)> setNumberPadEnabled;
-    std::function<void()> announceRight; // a visible and spoken sign of a right equation
+// What the puzzle asks of the window: what every series asks, and the board. The board
+// has no answer field to empty or focus.
+class PuzzleView : public SeriesView {
+public:
+    virtual void showBoard() = 0; // fields, signs and lamps from the puzzle's state
+    void clearAnswer() override {}
+    void focusAnswer() override {}
 };
 
 class EquationPuzzle {
@@ -30,7 +29,7 @@ public:
     static constexpr int kLamps = 5;   // per colour; also confirmations per board
     using Column = std::array<std::int32_t, kRows>;
 
-    EquationPuzzle(Services& services, PuzzleView view, int puzzlePage, int returnPage);
+    EquationPuzzle(Services& services, PuzzleView& view);
 
     // A reason not to start in this range (a German notice), or empty.
     static QString startRefusal(int operation, std::int32_t lower, std::int32_t upper);
@@ -93,9 +92,7 @@ private:
     void refresh();
 
     Services& m_s;
-    PuzzleView m_view;
-    int m_puzzlePage;
-    int m_returnPage;
+    PuzzleView& m_view;
     bool m_running = false;
     int m_operation = 1;
     std::int32_t m_lower = 0;

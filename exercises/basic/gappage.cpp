@@ -1,7 +1,6 @@
 #include "gappage.h"
 
 #include "basicpages.h"
-#include "numberpad.h"
 #include "pagekit.h"
 #include "topiccontext.h"
 
@@ -24,25 +23,19 @@ constexpr int kAnswerWidth = 112;
 
 } // namespace
 
-GapPage::GapPage(TopicContext& ctx, GapTaskTopic::SettingsReader readSettings)
-    : QObject(ctx.page(PageGrundLuecken))
+GapPage::GapPage(TopicContext& ctx, GapTaskTopic::ReadSettings readSettings)
+    : QObject(ctx.page(QStringLiteral("GrundLuecken")))
 {
     setObjectName(QStringLiteral("GapPage"));
-    build(ctx.page(PageGrundLuecken));
+    build(ctx, ctx.page(QStringLiteral("GrundLuecken")));
     m_topic = std::make_unique<GapTaskTopic>(ctx.services.random, std::move(readSettings),
                                              [this](const GapTask& t) { showTask(t); });
-    m_series = std::make_unique<ExerciseSeries>(ctx.services, *m_topic, ctx.seriesView(m_answer),
-                                                PageGrundLuecken, PageGrundrechenarten, true);
-    if (ctx.numberPad)
-        ctx.numberPad->registerTarget(PageGrundLuecken,
-                                      {m_answer, [this] { btnGrundLueckenAufgOKClick(); },
-                                       [this] { btnGrundLueckenAufgUeberspringenClick(); },
-                                       [this] { btnGrundLueckenAufgAbbruchClick(); }});
+    m_taskPage->addSeries(*m_topic, *m_lineAnswer, PadUse::Digits, m_answer);
 }
 
 GapPage::~GapPage() = default;
 
-void GapPage::build(QWidget* page)
+void GapPage::build(TopicContext& ctx, QWidget* page)
 {
     makeHeading(page, QStringLiteral("LabelGrundLuecken01"), QStringLiteral("Lückenaufgaben"), 0,
                 539);
@@ -71,23 +64,13 @@ void GapPage::build(QWidget* page)
     m_right->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_right->setGeometry(kGapRightTextLeft, kRowY, 519 - 4 - kGapRightTextLeft, kRowHeight);
 
-    auto* abort = makeButton(page, QStringLiteral("btnGrundLueckenAufgAbbruch"),
-                             QStringLiteral("&Abbrechen"), 20, 230, 150, 30);
-    auto* skip = makeButton(page, QStringLiteral("btnGrundLueckenAufgUeberspringen"),
-                            QStringLiteral("&Überspringen"), 186, 230, 150, 30);
-    m_ok = makeButton(page, QStringLiteral("btnGrundLueckenAufgOK"),
-                      QStringLiteral("&Ergebnis bestätigen"), 352, 230, 167, 30);
-    for (QPushButton* b : {abort, skip})
-        b->setAutoDefault(false);
-    m_ok->setDefault(true);
-    installAnswerKeyFilter(m_answer, m_ok);
-
-    connect(abort, &QPushButton::clicked, this, &GapPage::btnGrundLueckenAufgAbbruchClick);
-    connect(skip, &QPushButton::clicked, this, &GapPage::btnGrundLueckenAufgUeberspringenClick);
-    connect(m_ok, &QPushButton::clicked, this, &GapPage::btnGrundLueckenAufgOKClick);
+    installAnswerKeyFilter(m_answer);
+    m_lineAnswer = std::make_unique<LineAnswer>(m_answer);
+    m_taskPage = new TaskPage(ctx, page, ctx.page(QStringLiteral("Grundrechenarten")), page,
+                              basicButtonRow("btnGrundLueckenAufgAbbruch",
+                                             "btnGrundLueckenAufgUeberspringen",
+                                             "btnGrundLueckenAufgOK"));
 }
-
-void GapPage::start(int taskCount) { m_series->begin(taskCount); }
 
 void GapPage::showTask(const GapTask& task)
 {
@@ -98,11 +81,5 @@ void GapPage::showTask(const GapTask& task)
     // The whole task for a screen reader that sits in the gap.
     m_answer->setAccessibleDescription(task.left + QStringLiteral(" … ") + task.right);
 }
-
-void GapPage::btnGrundLueckenAufgOKClick() { m_series->confirm(m_answer->text()); }
-
-void GapPage::btnGrundLueckenAufgUeberspringenClick() { m_series->skip(); }
-
-void GapPage::btnGrundLueckenAufgAbbruchClick() { m_series->abort(); }
 
 } // namespace quorvel

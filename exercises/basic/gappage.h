@@ -3,7 +3,7 @@
 // three buttons, bound to the gap topic and the series frame.
 
 #include "gaptopic.h"
-#include "series.h"
+#include "taskpage.h"
 
 #include <QObject>
 #include <memory>
@@ -21,30 +21,23 @@ class GapPage : public QObject {
     Q_OBJECT
 public:
     GapPage(TopicContext& ctx,
-            basic::GapTaskTopic::SettingsReader readSettings);
+            basic::GapTaskTopic::ReadSettings readSettings);
     ~GapPage() override;
 
-    // "&Start" with "Lückenaufgaben" and the count of the settings page.
-    void start(int taskCount);
-
-    ExerciseSeries& series() { return *m_series; }
-    basic::GapTaskTopic& topic() { return *m_topic; }
-
-    // Handlers.
-    void btnGrundLueckenAufgOKClick();
-    void btnGrundLueckenAufgUeberspringenClick();
-    void btnGrundLueckenAufgAbbruchClick();
+    // The page's one series: the gap tasks.
+    TaskPage& taskPage() const { return *m_taskPage; }
 
 private:
-    void build(QWidget* page);
     void showTask(const basic::GapTask& task);
 
+    void build(TopicContext& ctx, QWidget* page);
+
     std::unique_ptr<basic::GapTaskTopic> m_topic;
-    std::unique_ptr<ExerciseSeries> m_series;
+    std::unique_ptr<LineAnswer> m_lineAnswer;
+    TaskPage* m_taskPage = nullptr; // owned by its page
     QLabel* m_left = nullptr;     // lblLuecken01
     QLineEdit* m_answer = nullptr; // edGrundLueckenAufgErg
     QLabel* m_right = nullptr;    // lblLuecken02
-    QPushButton* m_ok = nullptr;  // btnGrundLueckenAufgOK
 };
 
 } // namespace quorvel

@@ -4,35 +4,18 @@
 
 #include "gaptasks.h"
 #include "plaintopic.h"
-#include "series.h"
-
-#include <functional>
 
 namespace quorvel::basic {
 
-class GapTaskTopic final : public SeriesTopic {
+class GapTaskTopic final : public TopicAdapter<GrundPageSettings, GapTask> {
 public:
-    using SettingsReader = std::function<GrundPageSettings()>;
-    using TaskView = std::function<void(const GapTask&)>;
-
-    GapTaskTopic(RandomSource& random, SettingsReader read, TaskView show);
+    using TopicAdapter::TopicAdapter;
 
     int statTopic() const override { return TopicBasic; }
     QString startRefusal() override;
-    void prepareSeries() override;
     int drawTask() override; // returns CurrentOperation + 4, the statistics type
-    AnswerCheck checkAnswer(const QString& text) override;
+    AnswerCheck checkText(const QString& text) override;
     QString expectedAnswerText() const override;
-
-
-private:
-    RandomSource& m_random;
-    SettingsReader m_read;
-    TaskView m_show;
-    int m_selectedTaskType = 1;
-    std::int32_t m_lower = 0;
-    std::int32_t m_upper = 100;
-    GapTask m_task;
 };
 
 // Gap tasks count under the statistics types 5 to 8.

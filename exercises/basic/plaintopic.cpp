@@ -5,15 +5,10 @@
 
 namespace quorvel::basic {
 
-PlainTaskTopic::PlainTaskTopic(RandomSource& random, SettingsReader read,
-                               TaskView show)
-    : m_random(random), m_read(std::move(read)), m_show(std::move(show))
-{
-}
+namespace {
 
-PlainSettings PlainTaskTopic::settingsNow() const
+PlainSettings plainSettings(const GrundPageSettings& page)
 {
-    const GrundPageSettings page = m_read ? m_read() : GrundPageSettings{};
     PlainSettings s;
     s.selectedTaskType = selectBasicTaskType(page.rechenartItem);
     s.lowerBound = page.lowerBound;
@@ -23,27 +18,28 @@ PlainSettings PlainTaskTopic::settingsNow() const
     return s;
 }
 
-QString PlainTaskTopic::startRefusal() { return plainStartRefusal(settingsNow()); }
+} // namespace
 
-void PlainTaskTopic::prepareSeries()
-{
-    m_settings = settingsNow();
-}
-
-int PlainTaskTopic::drawTask()
-{
-    m_task = nextPlainTask(m_random, m_settings, m_task.expected);
-    if (m_show)
-        m_show(m_task);
-    return m_task.operation;
-}
-
-AnswerCheck PlainTaskTopic::checkAnswer(const QString& text)
+AnswerCheck checkWholeNumber(const QString& text, std::int32_t expected)
 {
     const std::optional<std::int32_t> given = parseInt32(text);
     if (!given)
         return {AnswerState::Invalid, integerConversionError(text)};
-    return {*given == m_task.expected ? AnswerState::Right : AnswerState::Wrong, {}};
+    return {*given == expected ? AnswerState::Right : AnswerState::Wrong, {}};
+}
+
+QString PlainTaskTopic::startRefusal() { return plainStartRefusal(plainSettings(readSettings())); }
+
+int PlainTaskTopic::drawTask()
+{
+    // ExpectedResult lives on after a series (0 at program start): squares never repeat it.
+    show(nextPlainTask(m_random, plainSettings(m_settings), m_task.expected));
+    return m_task.operation;
+}
+
+AnswerCheck PlainTaskTopic::checkText(const QString& text)
+{
+    return checkWholeNumber(text, m_task.expected);
 }
 
 QString PlainTaskTopic::expectedAnswerText() const { return QString::number(m_task.expected); }

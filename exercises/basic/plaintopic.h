@@ -3,9 +3,7 @@
 // the settings come from a reader, the task goes to a view callback.
 
 #include "plaintasks.h"
-#include "series.h"
-
-#include <functional>
+#include "topicadapter.h"
 
 namespace quorvel::basic {
 
@@ -18,31 +16,19 @@ struct GrundPageSettings {
     int squareLimit = 10;
 };
 
-class PlainTaskTopic final : public SeriesTopic {
-public:
-    using SettingsReader = std::function<GrundPageSettings()>;
-    using TaskView = std::function<void(const PlainTask&)>;
+// The typed answer as a whole number against `expected`; a text that is no number is the
+// conversion error.
+AnswerCheck checkWholeNumber(const QString& text, std::int32_t expected);
 
-    PlainTaskTopic(RandomSource& random, SettingsReader read, TaskView show);
+class PlainTaskTopic final : public TopicAdapter<GrundPageSettings, PlainTask> {
+public:
+    using TopicAdapter::TopicAdapter;
 
     int statTopic() const override { return TopicBasic; }
     QString startRefusal() override;
-    void prepareSeries() override;
     int drawTask() override; // returns CurrentOperation, the statistics type
-    AnswerCheck checkAnswer(const QString& text) override;
+    AnswerCheck checkText(const QString& text) override;
     QString expectedAnswerText() const override;
-
-    const PlainTask& currentTask() const { return m_task; }
-    std::int32_t expectedResult() const { return m_task.expected; }
-
-private:
-    PlainSettings settingsNow() const;
-
-    RandomSource& m_random;
-    SettingsReader m_read;
-    TaskView m_show;
-    PlainSettings m_settings;
-    PlainTask m_task; // ExpectedResult lives on after a series, 0 at program start
 };
 
 } // namespace quorvel::basic

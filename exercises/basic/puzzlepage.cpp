@@ -2,6 +2,7 @@
 
 #include "ledpaint.h"
 #include "pagekit.h"
+#include "taskpage.h"
 #include "topiccontext.h"
 
 #include <QFrame>
@@ -54,20 +55,28 @@ QFrame* bevel(QWidget* parent, const QString& name, int x, int y, int w)
 } // namespace
 
 PuzzlePage::PuzzlePage(TopicContext& ctx, SettingsReader readSettings)
-    : QObject(ctx.page(PageGrundGleichungen)),
+    : QObject(ctx.page(QStringLiteral("GrundGleichungen"))),
       m_read(std::move(readSettings))
 {
     setObjectName(QStringLiteral("PuzzlePage"));
-    PuzzleView view;
-    view.showBoard = [this] { showBoard(); };
-    view.setStatusText = ctx.setStatusText;
-    view.showPage = [&ctx](int i) { ctx.showPage(i); };
-    view.setNumberPadEnabled = ctx.seriesView(nullptr).setNumberPadEnabled;
-    view.announceRight = ctx.announceRight;
-    m_puzzle = std::make_unique<EquationPuzzle>(ctx.services, std::move(view),
-                                                PageGrundGleichungen, PageGrundrechenarten);
-    build(ctx.page(PageGrundGleichungen));
+    m_view = std::make_unique<Board>(ctx, ctx.page(QStringLiteral("GrundGleichungen")),
+                                     ctx.page(QStringLiteral("Grundrechenarten")), *this);
+    m_puzzle = std::make_unique<EquationPuzzle>(ctx.services, *m_view);
+    build(ctx.page(QStringLiteral("GrundGleichungen")));
 }
+
+// The board page in the exercise notebook.
+class PuzzlePage::Board final : public NotebookView<basic::PuzzleView> {
+public:
+    Board(TopicContext& ctx, QWidget* page, QWidget* returnPage, PuzzlePage& owner)
+        : NotebookView(ctx, page, returnPage), m_owner(owner)
+    {
+    }
+    void showBoard() override { m_owner.showBoard(); }
+
+private:
+    PuzzlePage& m_owner;
+};
 
 PuzzlePage::~PuzzlePage() = default;
 
@@ -164,13 +173,14 @@ void PuzzlePage::build(QWidget* page)
     showBoard();
 }
 
-void PuzzlePage::start(int taskCount)
+bool PuzzlePage::start(int taskCount)
 {
     const GrundPageSettings s = m_read ? m_read() : GrundPageSettings{};
     const int operation = selectBasicTaskType(s.rechenartItem);
     if (!m_puzzle->begin(operation, s.lowerBound, s.upperBound, taskCount))
-        return;
+        return false;
     m_ok->setFocus();
+    return true;
 }
 
 void PuzzlePage::showBoard()

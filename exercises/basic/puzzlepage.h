@@ -30,7 +30,7 @@ public:
     ~PuzzlePage() override;
 
     // "&Start" with "Gleichungen" and the count of the settings page.
-    void start(int taskCount);
+    bool start(int taskCount);
 
     basic::EquationPuzzle& puzzle() { return *m_puzzle; }
 
@@ -46,7 +46,9 @@ private:
     void build(QWidget* page);
     void showBoard();
 
+    class Board;
     SettingsReader m_read;
+    std::unique_ptr<Board> m_view;
     std::unique_ptr<basic::EquationPuzzle> m_puzzle;
     std::array<QLineEdit*, 30> m_fields{};   // edGrundGleich1 .. 30, column by column
     std::array<QLabel*, 10> m_signs{};       // lblGrundGleich1 .. 10

@@ -15,7 +15,7 @@ namespace {
 
 class FieldKeyFilter final : public QObject {
 public:
-    FieldKeyFilter(QObject* parent, std::function<void()>* confirm) : QObject(parent), m_confirm(confirm) {}
+    explicit FieldKeyFilter(QObject* parent) : QObject(parent) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override
@@ -23,21 +23,9 @@ protected:
         if (e->type() != QEvent::KeyPress)
             return QObject::eventFilter(watched, e);
         const auto* k = static_cast<QKeyEvent*>(e);
-        switch (fieldKeyVerdict(k->key(), k->text())) {
-        case FieldKey::Pass:
-            return false;
-        case FieldKey::Drop:
-            return true;
-        case FieldKey::Confirm:
-            if (*m_confirm)
-                (*m_confirm)();
-            return true;
-        }
-        return false;
+        // Enter reaches the edit, which leaves it to the task page.
+        return fieldKeyVerdict(k->key(), k->text()) == FieldKey::Drop;
     }
-
-private:
-    std::function<void()>* m_confirm;
 };
 
 QString markDescription(FieldMark mark)
@@ -75,7 +63,7 @@ void AnswerFieldSet::addEdit(QLineEdit* edit, bool filterKeys)
     Field f;
     f.edit = edit;
     if (filterKeys) {
-        edit->installEventFilter(new FieldKeyFilter(edit, &m_confirm));
+        edit->installEventFilter(new FieldKeyFilter(edit));
         // Pasted or dropped text passes the same characters as typed keys; no answer of a
         // fraction task needs more than 20 of them.
         restrictInput(edit, kDigitCharacters + QStringLiteral(" ,"), 20);

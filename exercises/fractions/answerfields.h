@@ -8,7 +8,6 @@
 
 #include <QColor>
 #include <QObject>
-#include <functional>
 #include <vector>
 
 class QButtonGroup;
@@ -26,17 +25,15 @@ class AnswerFieldSet : public QObject {
 public:
     explicit AnswerFieldSet(QObject* parent);
 
-    // An edit; with `filterKeys` it only takes digits, blanks and commas, Enter confirms.
+    // An edit; with `filterKeys` it only takes digits, blanks and commas. Enter goes on to
+    // the task page, which confirms.
     void addEdit(QLineEdit* edit, bool filterKeys = true);
     // A radio group whose button ids are the item indexes.
     void addChoice(QGroupBox* box, QButtonGroup* group);
-    // Enter in a filtered edit.
-    void setConfirm(std::function<void()> confirm) { m_confirm = std::move(confirm); }
 
     int size() const { return int(m_fields.size()); }
     QWidget* widget(int index) const;
     QStringList texts() const;
-    QString packedTexts() const { return packFieldTexts(texts()); }
 
     // Every field empty and white, no item chosen.
     void clear();
@@ -53,7 +50,6 @@ private:
     void setMark(Field& f, FieldMark mark);
 
     std::vector<Field> m_fields;
-    std::function<void()> m_confirm;
 };
 
 } // namespace quorvel::fractions

@@ -126,33 +126,26 @@ QString arithmeticTaskText(const ArithmeticTask& task)
         .arg(task.second.denominator);
 }
 
-FractionArithmeticTopic::FractionArithmeticTopic(RandomSource& random,
-                                                 std::function<void(const ArithmeticTask&)> show)
-    : m_random(random), m_show(std::move(show))
+void FractionArithmeticTopic::prepareSeries()
 {
-}
-
-void FractionArithmeticTopic::startKind(const FractionSettings& settings)
-{
-    const int item = settings.arithmeticItem < 0 ? 0 : settings.arithmeticItem;
+    TopicAdapter::prepareSeries();
+    const int item = m_settings.arithmeticItem < 0 ? 0 : m_settings.arithmeticItem;
     m_mixed = item == 4;
     m_operation = m_mixed ? OpAddition : item + 1;
-    m_difficulty = settings.difficulty;
 }
 
 int FractionArithmeticTopic::drawTask()
 {
     if (m_mixed)
         m_operation = drawNonZero(m_random, 5);
-    const auto [a, b] = drawFractionOperands(m_random, m_operation, m_difficulty);
+    const auto [a, b] = drawFractionOperands(m_random, m_operation, m_settings.difficulty);
     m_task = solveFractionTask(m_operation, a, b);
     const bool all = arithmeticLayout(m_operation).allFields;
     std::vector<AnswerField> fields;
     for (int i = 0; i < 6; ++i)
         fields.push_back(AnswerField::integer(m_task.expected[std::size_t(i)], all || i < 2));
     setAnswerFields(std::move(fields));
-    if (m_show)
-        m_show(m_task);
+    show();
     return m_operation;
 }
 

@@ -4,6 +4,7 @@
 // the reciprocal of the second), then the reduced result. Drawing, solving, the field
 // layout per operation, and the kind in the series frame. Plain C++.
 
+#include "fractioncore.h"
 #include "fractionkind.h"
 
 #include <array>
@@ -16,12 +17,6 @@ class RandomSource;
 namespace quorvel::fractions {
 
 enum FractionOperation : int { OpAddition = 1, OpSubtraction = 2, OpMultiplication = 3, OpDivision = 4 };
-
-struct Fraction {
-    int numerator = 0;
-    int denominator = 1;
-    friend bool operator==(const Fraction&, const Fraction&) = default;
-};
 
 struct ArithmeticTask {
     int operation = OpAddition;
@@ -58,23 +53,17 @@ std::pair<Fraction, Fraction> drawFractionOperands(RandomSource& random, int ope
 // "2/3 + 1/4 =": the task as one line, for a screen reader.
 QString arithmeticTaskText(const ArithmeticTask& task);
 
-class FractionArithmeticTopic final : public FractionKindTopic {
+class FractionArithmeticTopic final : public FractionKind<ArithmeticTask> {
 public:
-    FractionArithmeticTopic(RandomSource& random, std::function<void(const ArithmeticTask&)> show);
+    using TopicAdapter::TopicAdapter;
 
+    void prepareSeries() override;
     int drawTask() override;
     bool mixedOperations() const { return m_mixed; }
 
-protected:
-    void startKind(const FractionSettings& settings) override;
-
 private:
-    RandomSource& m_random;
-    std::function<void(const ArithmeticTask&)> m_show;
     bool m_mixed = false;
     int m_operation = OpAddition;
-    int m_difficulty = 0;
-    ArithmeticTask m_task;
 };
 
 } // namespace quorvel::fractions

@@ -1,10 +1,18 @@
 #pragma once
-// Whole-number helpers of the fraction tasks: ggT, kgV of two and of three numbers, and
-// reducing a fraction to lowest terms. Plain C++; every fraction kind uses them.
+// The fraction value and the whole-number helpers of the fraction tasks: ggT, kgV of two
+// and of three numbers, and reducing a fraction to lowest terms. Plain C++; every fraction
+// kind uses them.
 
 #include <cstdint>
 
 namespace quorvel::fractions {
+
+// A fraction as drawn or shown, not necessarily in lowest terms.
+struct Fraction {
+    int numerator = 0;
+    int denominator = 1;
+    friend bool operator==(const Fraction&, const Fraction&) = default;
+};
 
 // The greatest common divisor of |a| and |b|. FractionGcd(0, b) is |b|, so a zero
 // numerator reduces to 0/1; FractionGcd(0, 0) is 0.

@@ -2,13 +2,6 @@
 
 namespace quorvel::fractions {
 
-void FractionKindTopic::prepareSeries()
-{
-    if (m_readSettings)
-        m_settings = m_readSettings();
-    startKind(m_settings);
-}
-
 void FractionKindTopic::setAnswerFields(std::vector<AnswerField> fields)
 {
     m_fields = std::move(fields);
@@ -23,9 +16,9 @@ int FractionKindTopic::focusField() const
     return 0;
 }
 
-AnswerCheck FractionKindTopic::checkAnswer(const QString& packedTexts)
+AnswerCheck FractionKindTopic::checkAnswer(const QStringList& fields)
 {
-    m_judgement = judgeFields(m_fields, unpackFieldTexts(packedTexts));
+    m_judgement = judgeFields(m_fields, fields);
     const MultiFieldTexts t = fieldTexts();
     switch (m_judgement.outcome) {
     case FieldOutcome::NoValue:
@@ -61,16 +54,14 @@ SeriesTexts FractionKindTopic::texts() const
     return t;
 }
 
-QString FractionKindTopic::wrongMessage(int wrongAttempts, bool finished) const
+QString FractionKindTopic::wrongMessage(bool finished) const
 {
-    Q_UNUSED(wrongAttempts);
     const MultiFieldTexts t = fieldTexts();
     return finished ? t.wrongLast : t.wrongFirst;
 }
 
-void FractionKindTopic::onWrongAnswer(int wrongAttempts, bool finished)
+void FractionKindTopic::onWrongAnswer(bool finished)
 {
-    Q_UNUSED(wrongAttempts);
     if (m_paint)
         m_paint(marksAfterWrongTry(m_fields, m_judgement.wrong, finished));
 }

@@ -2,12 +2,18 @@
 
 #include "answerfields.h"
 #include "arithmetic.h"
-#include "furtherkinds.h"
+#include "expandpage.h"
+#include "expandreduce.h"
+#include "fractionhelpwindows.h"
+#include "ordercompare.h"
+#include "orderpages.h"
+#include "partpages.h"
+#include "partsdecimal.h"
 #include "grundhilfe.h"
 #include "grundpage.h"
 #include "gradientfill.h"
 #include "pagekit.h"
-#include "series.h"
+#include "taskpage.h"
 #include "topiccontext.h"
 #include "updownlong.h"
 
@@ -86,6 +92,19 @@ void clearChoice(QButtonGroup* group)
 
 } // namespace
 
+// A kind's answer fields as the frame reads, empties and focuses them.
+class FractionsPages::KindAnswer final : public AnswerArea {
+public:
+    KindAnswer(AnswerFieldSet& fields, const FractionKindTopic& topic) : m_fields(fields), m_topic(topic) {}
+    QStringList texts() const override { return m_fields.texts(); }
+    void clear() override { m_fields.clear(); }
+    void focus() override { m_fields.focus(m_topic.focusField()); }
+
+private:
+    AnswerFieldSet& m_fields;
+    const FractionKindTopic& m_topic;
+};
+
 int fractionPageFor(int otherItem)
 {
     if (otherItem < 0)
@@ -94,19 +113,13 @@ int fractionPageFor(int otherItem)
 }
 
 FractionsPages::FractionsPages(TopicContext& ctx)
-    : QObject(ctx.page(PageBruchrechnung)), m_ctx(ctx)
+    : QObject(ctx.page(QStringLiteral("Bruchrechnung"))), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("FractionsPages"));
     buildSettingsPage();
     buildTaskPage();
 
-    // The arithmetic family on page 'BruchrechnungGrund' with its help window.
-    QWidget* owner = ctx.mainWindow ? ctx.mainWindow : ctx.exercisePages->window();
-    m_grundHelp = new TFormBruchGrundHilfe(owner);
-    auto* grund = new GrundPage(kindPage(PageGrund));
-    auto arithmetic = std::make_shared<FractionArithmeticTopic>(
-        ctx.services.random, [grund](const ArithmeticTask& t) { grund->showTask(t); });
-    registerKind(-1, {arithmetic, grund->fields(), [this] { m_grundHelp->showModal(); }});
+    registerKinds();
 
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         for (int g = 0; g < 2; ++g) {
@@ -121,9 +134,67 @@ FractionsPages::FractionsPages(TopicContext& ctx)
 
 FractionsPages::~FractionsPages() = default;
 
+void FractionsPages::registerKinds()
+{
+    RandomSource& random = m_ctx.services.random;
+    auto read = [this] { return settings(); };
+    MessageSink& messages = m_ctx.services.messages;
+    QWidget* owner = m_ctx.helpOwner();
+    // The help windows are built hidden and kept for the whole run.
+    m_grundHelp = new TFormBruchGrundHilfe(owner);
+    auto* expandHelp = new TFormBruchErwHilfe(owner);
+    auto* decimalHelp = new TFormBruchKBHilfe(owner);
+    auto window = [](auto* help) { return [help] { help->showModal(); }; };
+    auto ruleText = [&messages](QString (*text)()) {
+        return [&messages, text] { messages.showMessage(text()); };
+    };
+
+    auto* grund = new GrundPage(kindPage(PageGrund));
+    auto* expand = new ExpandPage(kindPage(PageErweitern));
+    auto* order = new OrderPage(kindPage(PageOrdnen));
+    auto* compare = new ComparePage(kindPage(PageVergleich));
+    // These edits take any key; Enter still confirms, through the task page.
+    auto* part = new PartPage(kindPage(PageBruchteile));
+    auto* decimal = new DecimalPage(kindPage(PageKommaBruch));
+
+    // Each kind with the items it serves (-1: the arithmetic group), its fields and its help.
+    // Erweitern and kürzen share one kind, as do the two decimal conversions: it reads the
+    // item from the settings at the start of a series.
+    const std::pair<std::vector<int>, FractionKindBinding> kinds[] = {
+        {{-1},
+         {std::make_shared<FractionArithmeticTopic>(
+              random, read, [grund](const ArithmeticTask& t) { grund->showTask(t); }),
+          grund->fields(), window(m_grundHelp)}},
+        {{ItemErweitern, ItemKuerzen},
+         {std::make_shared<ExpandReduceTopic>(
+              random, read, [expand](const ExpandReduceTask& t) { expand->showTask(t); }),
+          expand->fields(), window(expandHelp)}},
+        {{ItemOrdnen},
+         {std::make_shared<OrderingTopic>(random, read,
+                                          [order](const OrderingTask& t) { order->showTask(t); }),
+          order->fields(), ruleText(orderingRuleText)}},
+        {{ItemVergleichen},
+         {std::make_shared<ComparingTopic>(
+              random, read, [compare](const ComparingTask& t) { compare->showTask(t); }),
+          compare->fields(), ruleText(comparingRuleText)}},
+        {{ItemBruchteile},
+         {std::make_shared<FractionPartTopic>(
+              random, read, [part](const FractionPartTask& t) { part->showTask(t); }),
+          part->fields(), ruleText(fractionPartRuleText)}},
+        {{ItemKommaBruch, ItemBruchKomma},
+         {std::make_shared<DecimalTopic>(
+              random, read, [decimal](DecimalDirection d) { decimal->arrange(d); },
+              [decimal](const DecimalTask& t) { decimal->showTask(t); }),
+          decimal->fields(), window(decimalHelp)}},
+    };
+    for (const auto& [items, binding] : kinds)
+        for (int item : items)
+            registerKind(item, binding);
+}
+
 void FractionsPages::buildSettingsPage()
 {
-    QWidget* page = m_ctx.page(PageBruchrechnung);
+    QWidget* page = m_ctx.page(QStringLiteral("Bruchrechnung"));
     addPageBackground(page);
     makeHeading(page, QStringLiteral("LabelBruch01"), QStringLiteral("Bruchrechnung"), 0, 539);
 
@@ -151,7 +222,7 @@ void FractionsPages::buildSettingsPage()
 
 void FractionsPages::buildTaskPage()
 {
-    QWidget* page = m_ctx.page(PageBruchrechnungAufgaben);
+    QWidget* page = m_ctx.page(QStringLiteral("BruchrechnungAufgaben"));
     auto* panel = new QFrame(page);
     panel->setObjectName(QStringLiteral("PanelBruch01"));
     auto* fill = new QVBoxLayout(page);
@@ -168,26 +239,16 @@ void FractionsPages::buildTaskPage()
         m_notebook->addWidget(p);
     }
 
-    struct ButtonRow {
-        const char* name;
-        const char* caption;
-        int x, w;
-        void (FractionsPages::*handler)();
-    };
-    const ButtonRow buttons[] = {
-        {"BitBtnBruch01", "&Abbrechen", 12, 112, &FractionsPages::BitBtnBruch01Click},
-        {"BitBtnBruch02", "&Überspringen", 134, 120, &FractionsPages::BitBtnBruch02Click},
-        {"BitBtnBruch03", "&Ergebnis bestätigen", 264, 150, &FractionsPages::BitBtnBruch03Click},
-        {"BitBtnBruch04", "&Hilfe", 424, 103, &FractionsPages::BitBtnBruch04Click},
-    };
-    for (const ButtonRow& b : buttons) {
-        QPushButton* btn = makeButton(panel, QString::fromLatin1(b.name), QString::fromUtf8(b.caption),
-                                      b.x, 440, b.w, 30);
-        btn->setAutoDefault(false);
-        connect(btn, &QPushButton::clicked, this, b.handler);
-    }
-    panel->findChild<QPushButton*>(QStringLiteral("BitBtnBruch04"))
-        ->setIcon(panel->style()->standardIcon(QStyle::SP_DialogHelpButton));
+    SeriesButtonRow row{{"BitBtnBruch01", {12, 440, 112, 30}},
+                        {"BitBtnBruch02", {134, 440, 120, 30}},
+                        {"BitBtnBruch03", {264, 440, 150, 30}}};
+    row.confirmIsDefault = false;
+    m_taskPage = new TaskPage(m_ctx, page, m_ctx.page(QStringLiteral("Bruchrechnung")), panel, row);
+    QPushButton* help = makeButton(panel, QStringLiteral("BitBtnBruch04"), QStringLiteral("&Hilfe"),
+                                   424, 440, 103, 30);
+    help->setAutoDefault(false);
+    help->setIcon(panel->style()->standardIcon(QStyle::SP_DialogHelpButton));
+    connect(help, &QPushButton::clicked, this, &FractionsPages::BitBtnBruch04Click);
 }
 
 QWidget* FractionsPages::kindPage(int page) const { return m_notebook->widget(page); }
@@ -208,20 +269,15 @@ void FractionsPages::registerKind(int otherItem, FractionKindBinding binding)
         return;
     FractionKindTopic* topic = binding.topic.get();
     AnswerFieldSet* fields = binding.fields;
-    topic->setSettingsReader([this] { return settings(); });
     topic->setMarkPainter([fields](const FieldMarks& m) { fields->paint(m); });
-    fields->setConfirm([this] { BitBtnBruch03Click(); });
-
-    // The task page's fields stand in for the single answer edit.
-    SeriesView view = m_ctx.seriesView(nullptr);
-    view.clearAnswer = [fields] { fields->clear(); };
-    view.focusAnswer = [fields, topic] { fields->focus(topic->focusField()); };
 
     Slot& s = m_slots[std::size_t(slot)];
     s.binding = std::move(binding);
-    s.series = std::make_unique<ExerciseSeries>(m_ctx.services, *topic, std::move(view),
-                                                PageBruchrechnungAufgaben, PageBruchrechnung,
-                                                /*usesNumberPad=*/false);
+    s.answer = std::make_unique<KindAnswer>(*fields, *topic);
+    // The number pad stays off for fractions.
+    s.series = m_taskPage->addSeries(*topic, *s.answer);
+    const int page = fractionPageFor(otherItem);
+    m_starts.add(slot, *m_taskPage, s.series, [this, page] { m_notebook->setCurrentIndex(page); });
 }
 
 int FractionsPages::currentSlot() const
@@ -235,12 +291,12 @@ int FractionsPages::currentSlot() const
 ExerciseSeries* FractionsPages::currentSeries() const
 {
     const int slot = currentSlot();
-    return slot < 0 ? nullptr : m_slots[std::size_t(slot)].series.get();
+    return slot < 0 ? nullptr : &m_taskPage->series(m_slots[std::size_t(slot)].series);
 }
 
 void FractionsPages::groupEntered(int group)
 {
-    m_ctx.services.sound.musik("MUSIN01", m_ctx.services.state.soundOn);
+    m_ctx.services.sound.musik("MUSIN01");
     clearChoice(m_groups[1 - group]);
 }
 
@@ -249,52 +305,21 @@ void FractionsPages::groupClicked(int group)
     // A click may come without the focus entering the group first (a click from a
     // screen reader): the other group is cleared here too.
     clearChoice(m_groups[1 - group]);
-    m_ctx.services.sound.musik("MUSIN01", m_ctx.services.state.soundOn);
+    m_ctx.services.sound.musik("MUSIN01");
 }
 
 void FractionsPages::BitBtnStart05Click()
 {
     const int slot = currentSlot();
-    ExerciseSeries* series = currentSeries();
-    std::optional<std::int32_t> count;
-    if (series && !(count = taskCountForStart(m_count, m_ctx.services.messages)))
-        return; // the count field holds no number: said, nothing started
-    if (!series)
+    if (slot < 0) {
+        // Nothing chosen (the focus entered the second group and cleared the first): the
+        // topic counts as started, nothing else happens.
         m_ctx.services.stats.markStatsChanged(TopicFractions);
-    if (slot < 0)
-        return;
-    const int page = slot == 0 ? PageGrund : fractionPageFor(slot - 1);
-    m_notebook->setCurrentIndex(page);
-    if (series)
-        series->begin(*count); // marks the topic changed, shows the task page
-    else
-        m_ctx.showPage(PageBruchrechnungAufgaben);
-}
-
-void FractionsPages::BitBtnBruch01Click()
-{
-    if (ExerciseSeries* s = currentSeries(); s && s->running()) {
-        s->abort();
         return;
     }
-    // No series runs (a kind not yet offered): back to the settings page all the same.
-    m_ctx.setStatusText(QString());
-    m_ctx.showPage(PageBruchrechnung);
-    m_ctx.services.sound.musik("MUSIN02", m_ctx.services.state.soundOn);
-}
-
-void FractionsPages::BitBtnBruch02Click()
-{
-    if (ExerciseSeries* s = currentSeries())
-        s->skip();
-}
-
-void FractionsPages::BitBtnBruch03Click()
-{
-    const int slot = currentSlot();
-    if (slot < 0 || !m_slots[std::size_t(slot)].series)
-        return;
-    m_slots[std::size_t(slot)].series->confirm(m_slots[std::size_t(slot)].binding.fields->packedTexts());
+    // A count field that holds no number is said; nothing starts.
+    if (const std::optional<std::int32_t> count = taskCountForStart(m_count, m_ctx.services.messages))
+        m_starts.start(slot, *count); // marks the topic changed, shows the task page
 }
 
 void FractionsPages::BitBtnBruch04Click()
@@ -308,9 +333,7 @@ void FractionsPages::BitBtnBruch04Click()
 
 fractions::FractionsPages* installFractionsPages(TopicContext& ctx)
 {
-    auto* pages = new fractions::FractionsPages(ctx);
-    fractions::installSecondFractionKinds(*pages);
-    return pages;
+    return new fractions::FractionsPages(ctx);
 }
 
 } // namespace quorvel

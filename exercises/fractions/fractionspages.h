@@ -5,6 +5,7 @@
 // chosen kind. Each kind registers itself with its topic, its answer fields and its help.
 
 #include "fractionkind.h"
+#include "serieschoices.h"
 
 #include <QObject>
 #include <array>
@@ -20,6 +21,7 @@ namespace quorvel {
 
 struct TopicContext;
 class ExerciseSeries;
+class TaskPage;
 class TUpDownLong;
 
 namespace fractions {
@@ -68,34 +70,30 @@ public:
     explicit FractionsPages(TopicContext& ctx);
     ~FractionsPages() override;
 
-    // Registers the kind behind an item of RadioGroupBruch02 (-1: the arithmetic group).
-    // One topic may serve two items (erweitern and kürzen); it reads which one from the
-    // settings at the start of a series.
-    void registerKind(int otherItem, FractionKindBinding binding);
-
-    // The page of NotebookBruch01 a kind builds its controls on.
-    QWidget* kindPage(int page) const;
-    TopicContext& context() const { return m_ctx; }
     FractionSettings settings() const;
 
     void BitBtnStart05Click();
-    void BitBtnBruch01Click(); // Abbrechen
-    void BitBtnBruch02Click(); // Überspringen
-    void BitBtnBruch03Click(); // Ergebnis bestätigen
     void BitBtnBruch04Click(); // Hilfe
 
-    // The series of the current choice; null when nothing is chosen or the kind is not
-    // registered.
+    // The series of the current choice; null when nothing is chosen.
     ExerciseSeries* currentSeries() const;
     TFormBruchGrundHilfe* grundHelp() const { return m_grundHelp; }
 
 private:
+    class KindAnswer;
     struct Slot {
         FractionKindBinding binding;
-        std::unique_ptr<ExerciseSeries> series;
+        std::unique_ptr<KindAnswer> answer;
+        int series = -1; // on the task page
     };
     void buildSettingsPage();
     void buildTaskPage();
+    // The eleven kinds on their pages, each with its answer fields and its help.
+    void registerKinds();
+    // Registers the kind behind an item of RadioGroupBruch02 (-1: the arithmetic group).
+    void registerKind(int otherItem, FractionKindBinding binding);
+    // The page of NotebookBruch01 a kind builds its controls on.
+    QWidget* kindPage(int page) const;
     void groupEntered(int group); // RadioGroupBruch01Enter / RadioGroupBruch02Enter
     void groupClicked(int group); // RadioGroupBruchClick
     int currentSlot() const;      // 0 arithmetic, 1 + item of RadioGroupBruch02, -1 none
@@ -105,7 +103,9 @@ private:
     QGroupBox* m_groupBoxes[3] = {};
     TUpDownLong* m_count = nullptr;
     QStackedWidget* m_notebook = nullptr;
+    TaskPage* m_taskPage = nullptr; // owned by its page
     std::array<Slot, 1 + OtherKindCount> m_slots;
+    SeriesChoices m_starts; // by slot
     TFormBruchGrundHilfe* m_grundHelp = nullptr;
 };
 

@@ -11,7 +11,6 @@ namespace quorvel::fractions {
 
 namespace {
 
-constexpr QChar kFieldSeparator(0x1F); // cannot be typed into a field
 
 bool readInteger(const QString& text, std::int64_t& value)
 {
@@ -152,24 +151,6 @@ FieldKey fieldKeyVerdict(int key, const QString& text)
             return FieldKey::Pass;
     }
     return FieldKey::Drop;
-}
-
-QString packFieldTexts(const QStringList& texts)
-{
-    QString packed;
-    for (int i = 0; i < texts.size(); ++i) {
-        if (i > 0)
-            packed += kFieldSeparator;
-        QString t = texts[i];
-        t.remove(kFieldSeparator);
-        packed += t;
-    }
-    return packed;
-}
-
-QStringList unpackFieldTexts(const QString& packed)
-{
-    return packed.split(kFieldSeparator);
 }
 
 bool parseCommaDecimal(const QString& text, double& value)

@@ -98,9 +98,6 @@ enum class FieldKey {
 // Delete, Tab, Shift) pass; Enter confirms. `key` is a Qt::Key.
 FieldKey fieldKeyVerdict(int key, const QString& text);
 
-// The field texts travel through the series frame's answer text as one string.
-QString packFieldTexts(const QStringList& texts);
-QStringList unpackFieldTexts(const QString& packed);
 
 // The value of a decimal text with a comma ("0,375", "-2", "3,"); false when it is none.
 bool parseCommaDecimal(const QString& text, double& value);

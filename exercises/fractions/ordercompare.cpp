@@ -15,15 +15,15 @@ struct Limits {
 constexpr Limits kOrderingLimits[3] = {{16, 11}, {21, 16}, {51, 31}};
 constexpr Limits kComparingLimits[3] = {{26, 26}, {51, 51}, {201, 201}};
 
-SimpleFraction reduced(SimpleFraction f)
+Fraction reduced(Fraction f)
 {
     ReduceFraction(f.numerator, f.denominator);
     return f;
 }
 
-SimpleFraction drawFraction(const Limits& l, RandomSource& random)
+Fraction drawFraction(const Limits& l, RandomSource& random)
 {
-    SimpleFraction f;
+    Fraction f;
     f.numerator = drawNonZero(random, l.numerator);
     f.denominator = drawNonZero(random, l.denominator);
     return f;
@@ -40,7 +40,7 @@ std::array<int, 3> denseRanks(const std::array<std::int32_t, 3>& values)
     return ranks;
 }
 
-OrderingTask solveOrdering(const std::array<SimpleFraction, 3>& shown)
+OrderingTask solveOrdering(const std::array<Fraction, 3>& shown)
 {
     OrderingTask t;
     t.shown = shown;
@@ -60,7 +60,7 @@ OrderingTask solveOrdering(const std::array<SimpleFraction, 3>& shown)
     return t;
 }
 
-ComparingTask solveComparing(const std::array<SimpleFraction, 2>& shown)
+ComparingTask solveComparing(const std::array<Fraction, 2>& shown)
 {
     ComparingTask t;
     t.shown = shown;
@@ -78,7 +78,7 @@ OrderingTask drawOrderingTask(int difficulty, RandomSource& random)
 {
     const Limits& l = kOrderingLimits[clampDifficulty(difficulty)];
     random.randomize();
-    std::array<SimpleFraction, 3> shown{};
+    std::array<Fraction, 3> shown{};
     for (auto& f : shown)
         f = drawFraction(l, random);
     return solveOrdering(shown);
@@ -88,7 +88,7 @@ ComparingTask drawComparingTask(int difficulty, RandomSource& random)
 {
     const Limits& l = kComparingLimits[clampDifficulty(difficulty)];
     random.randomize();
-    std::array<SimpleFraction, 2> shown{};
+    std::array<Fraction, 2> shown{};
     for (auto& f : shown)
         f = drawFraction(l, random);
     return solveComparing(shown);
@@ -134,40 +134,28 @@ void addIntegers(std::vector<AnswerField>& fields, const std::array<std::int32_t
 
 } // namespace
 
-OrderingTopic::OrderingTopic(RandomSource& random, std::function<void(const OrderingTask&)> show)
-    : m_random(random), m_show(std::move(show))
-{
-}
-
 int OrderingTopic::drawTask()
 {
-    m_task = drawOrderingTask(m_difficulty, m_random);
+    m_task = drawOrderingTask(m_settings.difficulty, m_random);
     std::vector<AnswerField> fields;
     addIntegers(fields, m_task.expected);
     for (int p : m_task.positions)
         fields.push_back(AnswerField::choice(p));
     setAnswerFields(std::move(fields));
-    if (m_show)
-        m_show(m_task);
+    show();
     return kOrderingType;
 }
 
 MultiFieldTexts OrderingTopic::fieldTexts() const { return tooFewValuesTexts(); }
 
-ComparingTopic::ComparingTopic(RandomSource& random, std::function<void(const ComparingTask&)> show)
-    : m_random(random), m_show(std::move(show))
-{
-}
-
 int ComparingTopic::drawTask()
 {
-    m_task = drawComparingTask(m_difficulty, m_random);
+    m_task = drawComparingTask(m_settings.difficulty, m_random);
     std::vector<AnswerField> fields;
     addIntegers(fields, m_task.expected);
     fields.push_back(AnswerField::choice(m_task.relation));
     setAnswerFields(std::move(fields));
-    if (m_show)
-        m_show(m_task);
+    show();
     return kComparingType;
 }
 

@@ -3,6 +3,7 @@
 // shown fraction fully reduced and expanded to the common denominator (the kgV of the
 // reduced denominators), then gives the positions or the relation.
 
+#include "fractioncore.h"
 #include "fractionkind.h"
 #include "services.h"
 
@@ -13,14 +14,9 @@
 
 namespace quorvel::fractions {
 
-struct SimpleFraction {
-    std::int32_t numerator = 1;
-    std::int32_t denominator = 1;
-};
-
 struct OrderingTask {
-    std::array<SimpleFraction, 3> shown{};   // as drawn, not reduced
-    std::array<SimpleFraction, 3> reduced{};
+    std::array<Fraction, 3> shown{};   // as drawn, not reduced
+    std::array<Fraction, 3> reduced{};
     std::int32_t commonDenominator = 1;      // K
     // E1..E6: expanded numerator and K of each fraction, in the order of the edits.
     std::array<std::int32_t, 6> expected{};
@@ -31,8 +27,8 @@ struct OrderingTask {
 enum Relation : int { FirstGreater = 0, FirstSmaller = 1, BothEqual = 2 };
 
 struct ComparingTask {
-    std::array<SimpleFraction, 2> shown{};
-    std::array<SimpleFraction, 2> reduced{};
+    std::array<Fraction, 2> shown{};
+    std::array<Fraction, 2> reduced{};
     std::int32_t commonDenominator = 1;
     std::array<std::int32_t, 4> expected{}; // E1..E4
     int relation = BothEqual;               // item index of the relation group
@@ -42,8 +38,8 @@ struct ComparingTask {
 // so 3, 2, 5 give 1, 0, 2 and 3, 3, 2 give 1, 1, 0.
 std::array<int, 3> denseRanks(const std::array<std::int32_t, 3>& values);
 
-OrderingTask solveOrdering(const std::array<SimpleFraction, 3>& shown);
-ComparingTask solveComparing(const std::array<SimpleFraction, 2>& shown);
+OrderingTask solveOrdering(const std::array<Fraction, 3>& shown);
+ComparingTask solveComparing(const std::array<Fraction, 2>& shown);
 
 // Seed the generator, draw each numerator and denominator by difficulty, solve.
 OrderingTask drawOrderingTask(int difficulty, RandomSource& random);
@@ -60,37 +56,23 @@ QString orderingRuleText();
 QString comparingRuleText();
 
 // "ordnen": fields edBruchOrd01 .. 06 (E1 .. E6), then the three position groups.
-class OrderingTopic final : public FractionKindTopic {
+class OrderingTopic final : public FractionKind<OrderingTask> {
 public:
-    OrderingTopic(RandomSource& random, std::function<void(const OrderingTask&)> show);
+    using TopicAdapter::TopicAdapter;
     int drawTask() override;
 
 protected:
-    void startKind(const FractionSettings& settings) override { m_difficulty = settings.difficulty; }
     MultiFieldTexts fieldTexts() const override;
-
-private:
-    RandomSource& m_random;
-    std::function<void(const OrderingTask&)> m_show;
-    int m_difficulty = 0;
-    OrderingTask m_task;
 };
 
 // "vergleichen": fields edBruchVer01 .. 04 (E1 .. E4), then the relation group.
-class ComparingTopic final : public FractionKindTopic {
+class ComparingTopic final : public FractionKind<ComparingTask> {
 public:
-    ComparingTopic(RandomSource& random, std::function<void(const ComparingTask&)> show);
+    using TopicAdapter::TopicAdapter;
     int drawTask() override;
 
 protected:
-    void startKind(const FractionSettings& settings) override { m_difficulty = settings.difficulty; }
     MultiFieldTexts fieldTexts() const override;
-
-private:
-    RandomSource& m_random;
-    std::function<void(const ComparingTask&)> m_show;
-    int m_difficulty = 0;
-    ComparingTask m_task;
 };
 
 } // namespace quorvel::fractions

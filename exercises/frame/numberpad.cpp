@@ -22,7 +22,7 @@ constexpr PadKey kKeys[] = {
 constexpr int kKeyW = 36, kKeyH = 34;
 } // namespace
 
-NumberPad::NumberPad(std::function<int()> currentPage, QWidget* parent)
+NumberPad::NumberPad(std::function<const QWidget*()> currentPage, QWidget* parent)
     : QWidget(parent), m_currentPage(std::move(currentPage))
 {
     setObjectName(QStringLiteral("PanelHaupt02"));
@@ -62,7 +62,10 @@ NumberPad::NumberPad(std::function<int()> currentPage, QWidget* parent)
     setPadEnabled(false);
 }
 
-void NumberPad::registerTarget(int page, PadTarget target) { m_targets[page] = std::move(target); }
+void NumberPad::registerTarget(const QWidget* page, PadTarget target)
+{
+    m_targets[page] = std::move(target);
+}
 
 void NumberPad::setPadEnabled(bool enabled)
 {
@@ -74,7 +77,7 @@ bool NumberPad::padEnabled() const { return !m_controls.isEmpty() && m_controls.
 
 const PadTarget* NumberPad::target() const
 {
-    const auto it = m_targets.find(m_currentPage ? m_currentPage() : -1);
+    const auto it = m_targets.find(m_currentPage ? m_currentPage() : nullptr);
     return it == m_targets.end() ? nullptr : &it->second;
 }
 

@@ -21,9 +21,10 @@ struct PadTarget {
 class NumberPad : public QWidget {
     Q_OBJECT
 public:
-    explicit NumberPad(std::function<int()> currentPage, QWidget* parent = nullptr);
+    // `currentPage` tells which page of the exercise notebook is on screen.
+    explicit NumberPad(std::function<const QWidget*()> currentPage, QWidget* parent = nullptr);
 
-    void registerTarget(int page, PadTarget target);
+    void registerTarget(const QWidget* page, PadTarget target);
     void setPadEnabled(bool enabled); // EnableNumberPad / DisableNumberPad
     bool padEnabled() const;
 
@@ -35,8 +36,8 @@ public:
 private:
     const PadTarget* target() const;
 
-    std::function<int()> m_currentPage;
-    std::map<int, PadTarget> m_targets;
+    std::function<const QWidget*()> m_currentPage;
+    std::map<const QWidget*, PadTarget> m_targets;
     QList<QWidget*> m_controls;
 };
 

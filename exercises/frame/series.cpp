@@ -7,34 +7,46 @@ QString seriesStatusText(int taskNumber, int taskCount)
     return QStringLiteral("Aufgabe %1 von %2").arg(taskNumber).arg(taskCount);
 }
 
-QString SeriesTopic::wrongMessage(int wrongAttempts, bool finished) const
+QString SeriesTopic::wrongMessage(bool finished) const
 {
-    Q_UNUSED(wrongAttempts);
     const SeriesTexts t = texts();
     if (finished && t.attempts > 1)
         return t.wrongAnswer + t.rightResultPrefix + expectedAnswerText();
     return t.wrongAnswer;
 }
 
-ExerciseSeries::ExerciseSeries(Services& services, SeriesTopic& topic, SeriesView view,
-                               int taskPage, int returnPage, bool usesNumberPad)
-    : m_s(services), m_topic(topic), m_view(std::move(view)), m_taskPage(taskPage),
-      m_returnPage(returnPage), m_usesNumberPad(usesNumberPad)
+ExerciseSeries::ExerciseSeries(Services& services, SeriesTopic& topic, SeriesView& view,
+                               bool usesNumberPad)
+    : m_s(services), m_topic(topic), m_view(view), m_usesNumberPad(usesNumberPad)
 {
+}
+
+bool openSeries(Services& services, SeriesView& view, int statTopic, const QString& refusal,
+                bool usesNumberPad)
+{
+    if (!refusal.isEmpty()) {
+        services.messages.showMessage(refusal);
+        return false;
+    }
+    services.stats.markStatsChanged(statTopic);
+    view.showTaskPage();
+    view.setNumberPadEnabled(usesNumberPad);
+    return true;
+}
+
+void closeSeries(Services& services, SeriesView& view, PadAtEnd pad)
+{
+    view.setStatusText(QString());
+    if (pad != PadAtEnd::Keep)
+        view.setNumberPadEnabled(pad == PadAtEnd::On);
+    view.showReturnPage();
+    services.sound.musik("MUSIN02");
 }
 
 bool ExerciseSeries::begin(int taskCount)
 {
-    const QString refusal = m_topic.startRefusal();
-    if (!refusal.isEmpty()) {
-        m_s.messages.showMessage(refusal);
+    if (!openSeries(m_s, m_view, m_topic.statTopic(), m_topic.startRefusal(), m_usesNumberPad))
         return false;
-    }
-    m_s.stats.markStatsChanged(m_topic.statTopic());
-    if (m_view.showPage)
-        m_view.showPage(m_taskPage);
-    if (m_view.setNumberPadEnabled)
-        m_view.setNumberPadEnabled(m_usesNumberPad);
     start(taskCount);
     return true;
 }
@@ -46,11 +58,10 @@ void ExerciseSeries::start(int taskCount)
     m_taskCount = quint16(taskCount);
     m_taskNumber = 0;
     m_running = true;
-    if (m_view.focusAnswer)
-        m_view.focusAnswer();
+    m_view.focusAnswer();
     m_wrongAttempts = 0;
     nextTask();
-    m_s.sound.musik("MUSIN02", m_s.state.soundOn);
+    m_s.sound.musik("MUSIN02");
 }
 
 void ExerciseSeries::nextTask()
@@ -59,27 +70,23 @@ void ExerciseSeries::nextTask()
     ++m_taskNumber;
     m_s.stats.countTaskGiven(m_topic.statTopic(), m_currentType);
     m_wrongAttempts = 0;
-    if (m_view.clearAnswer)
-        m_view.clearAnswer();
-    if (m_view.setStatusText)
-        m_view.setStatusText(seriesStatusText(m_taskNumber, m_taskCount));
+    m_view.clearAnswer();
+    m_view.setStatusText(seriesStatusText(m_taskNumber, m_taskCount));
     // Every new task takes the typing back, also after a skip clicked with the mouse.
-    if (m_view.focusAnswer)
-        m_view.focusAnswer();
+    m_view.focusAnswer();
 }
 
-void ExerciseSeries::confirm(const QString& answerText)
+void ExerciseSeries::confirm(const QStringList& answer)
 {
     if (!m_running)
         return;
-    if (m_view.focusAnswer)
-        m_view.focusAnswer();
+    m_view.focusAnswer();
     const SeriesTexts texts = m_topic.texts();
-    if (answerText.isEmpty()) {
+    if (answer.isEmpty() || (answer.size() == 1 && answer.front().isEmpty())) {
         m_s.messages.showMessage(texts.emptyAnswer);
         return;
     }
-    const AnswerCheck check = m_topic.checkAnswer(answerText);
+    const AnswerCheck check = m_topic.checkAnswer(answer);
     if (check.state == AnswerState::Invalid) {
         m_s.messages.showError(check.error);
         return;
@@ -90,12 +97,11 @@ void ExerciseSeries::confirm(const QString& answerText)
     }
     if (check.state == AnswerState::Wrong) {
         ++m_wrongAttempts;
-        m_s.sound.fehlerMusik(m_s.state.soundOn);
+        m_s.sound.fehlerMusik();
         const bool finished = m_wrongAttempts >= texts.attempts;
-        m_topic.onWrongAnswer(m_wrongAttempts, finished);
-        m_s.messages.showMessage(m_topic.wrongMessage(m_wrongAttempts, finished),
-                                 texts.wrongKind);
-        if (texts.clearAfterWrong && m_view.clearAnswer)
+        m_topic.onWrongAnswer(finished);
+        m_s.messages.showMessage(m_topic.wrongMessage(finished), texts.wrongKind);
+        if (texts.clearAfterWrong)
             m_view.clearAnswer();
         if (!finished)
             return;
@@ -103,9 +109,8 @@ void ExerciseSeries::confirm(const QString& answerText)
         if (m_wrongAttempts == 0)
             m_s.stats.countTaskCorrect(m_topic.statTopic(), m_currentType);
         if (m_wrongAttempts == 0 || texts.rightJingleAfterWrong)
-            m_s.sound.richtigMusik(m_s.state.soundOn);
-        if (m_view.announceRight)
-            m_view.announceRight();
+            m_s.sound.richtigMusik();
+        m_view.announceRight();
     }
     if (m_taskNumber >= m_taskCount)
         finish(false);
@@ -133,13 +138,7 @@ void ExerciseSeries::abort()
 void ExerciseSeries::finish(bool disablePad)
 {
     m_running = false;
-    if (m_view.setStatusText)
-        m_view.setStatusText(QString());
-    if (disablePad && m_view.setNumberPadEnabled)
-        m_view.setNumberPadEnabled(false);
-    if (m_view.showPage)
-        m_view.showPage(m_returnPage);
-    m_s.sound.musik("MUSIN02", m_s.state.soundOn);
+    closeSeries(m_s, m_view, disablePad ? PadAtEnd::Off : PadAtEnd::Keep);
 }
 
 } // namespace quorvel

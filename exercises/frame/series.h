@@ -6,7 +6,7 @@
 #include "services.h"
 
 #include <QString>
-#include <functional>
+#include <QStringList>
 
 namespace quorvel {
 
@@ -43,45 +43,52 @@ public:
     virtual void prepareSeries() {}
     // Draw the next task, show it, and return its statistics type.
     virtual int drawTask() = 0;
-    // Check a non-empty answer text against the task on screen.
-    virtual AnswerCheck checkAnswer(const QString& text) = 0;
+    // Check an answer against the task on screen: the texts of the answer fields in the
+    // page's order (one text for a topic with one field, never a lone empty one).
+    virtual AnswerCheck checkAnswer(const QStringList& fields) = 0;
     // The right answer as the notice after the second wrong try shows it.
     virtual QString expectedAnswerText() const = 0;
     virtual SeriesTexts texts() const { return {}; }
-    // The message after a wrong try. `wrongAttempts` includes this one; `finished` is true
-    // when no try is left. By default the wrong-answer text, after the last try followed by
-    // the right result.
-    virtual QString wrongMessage(int wrongAttempts, bool finished) const;
+    // The message after a wrong try; `finished` is true when no try is left. By default
+    // the wrong-answer text, after the last try followed by the right result.
+    virtual QString wrongMessage(bool finished) const;
     // Called after a wrong try's jingle and before its message: a topic with several
     // answer fields marks them here (red the first time, corrected the last time).
-    virtual void onWrongAnswer(int wrongAttempts, bool finished)
-    {
-        Q_UNUSED(wrongAttempts);
-        Q_UNUSED(finished);
-    }
+    virtual void onWrongAnswer(bool finished) { Q_UNUSED(finished); }
 };
 
-// What the frame asks of the window: the status bar, the page stack and the number pad,
-// and the topic's answer field.
-struct SeriesView {
-    std::function<void(const QString&)> setStatusText;
-    std::function<void(int)> showPage;                // page of the exercise notebook
-    std::function<void(bool)> setNumberPadEnabled;
-    std::function<void()> clearAnswer;
-    std::function<void()> focusAnswer;
+// A topic whose answer is one typed text.
+class OneFieldTopic : public SeriesTopic {
+public:
+    AnswerCheck checkAnswer(const QStringList& fields) final { return checkText(fields.value(0)); }
+    // Check a non-empty answer text against the task on screen.
+    virtual AnswerCheck checkText(const QString& text) = 0;
+};
+
+// What the frame asks of the window: the task page and the settings page it returns to,
+// the status bar, the number pad and the topic's answer.
+class SeriesView {
+public:
+    virtual ~SeriesView() = default;
+    virtual void showTaskPage() = 0;
+    virtual void showReturnPage() = 0;
+    virtual void setNumberPadEnabled(bool on) = 0;
+    virtual void setStatusText(const QString& text) = 0;
+    virtual void clearAnswer() = 0;
+    virtual void focusAnswer() = 0;
     // A short visible (and spoken) sign of a right answer, for pupils who hear no jingle.
-    std::function<void()> announceRight;
+    virtual void announceRight() = 0;
 };
 
 class ExerciseSeries {
 public:
-    ExerciseSeries(Services& services, SeriesTopic& topic, SeriesView view, int taskPage,
-                   int returnPage, bool usesNumberPad = true);
+    ExerciseSeries(Services& services, SeriesTopic& topic, SeriesView& view,
+                   bool usesNumberPad = true);
 
     // "&Start": refuse with a notice, or mark the topic changed, switch to the task page
     // and run the first task. Returns false when refused.
     bool begin(int taskCount);
-    void confirm(const QString& answerText);
+    void confirm(const QStringList& answer);
     void skip();
     void abort();
 
@@ -97,9 +104,7 @@ private:
 
     Services& m_s;
     SeriesTopic& m_topic;
-    SeriesView m_view;
-    int m_taskPage;
-    int m_returnPage;
+    SeriesView& m_view;
     bool m_usesNumberPad;
     bool m_running = false;
     quint16 m_taskCount = 0;
@@ -109,5 +114,14 @@ private:
 };
 
 QString seriesStatusText(int taskNumber, int taskCount);
+
+// The opening and closing that every series shares, the equation puzzle's too. Opening:
+// a refusal is said and nothing else happens (false); otherwise the topic is marked
+// changed and the task page is shown with the number pad on or off. Closing: the status
+// text is emptied, the pad switched as asked, the settings page shown and "MUSIN02" played.
+bool openSeries(Services& services, SeriesView& view, int statTopic, const QString& refusal,
+                bool usesNumberPad);
+enum class PadAtEnd { Keep, Off, On };
+void closeSeries(Services& services, SeriesView& view, PadAtEnd pad);
 
 } // namespace quorvel

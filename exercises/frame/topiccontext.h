@@ -1,39 +1,20 @@
 #pragma once
 // What the main window hands a topic when it builds its pages: the services, the
-// exercise notebook with its fixed page indices, the status bar and the number pad.
+// exercise notebook, the status bar and the number pad. A topic finds its pages in the
+// notebook by their names; where they stand in it is the program's business.
 
-#include "series.h"
 #include "services.h"
 
 #include <QString>
 #include <functional>
 
-class QLineEdit;
+class QPushButton;
 class QStackedWidget;
 class QWidget;
 
 namespace quorvel {
 
 class NumberPad;
-
-// Page indices of the exercise notebook (NotebookHaupt01a).
-enum ExercisePage : int {
-    PageGrundrechenarten = 0,
-    PageGrundGleichungen = 1,
-    PageGrundAufgaben = 2,
-    PageGrundLuecken = 3,
-    PageEinheiten = 4,
-    PageEinheitenAufgaben = 5,
-    PageZahlensysteme = 6,
-    PageZahlensystemeBerechnung = 7,
-    PageZahlensystemeAufgaben = 8,
-    PagePrimfaktoren = 9,
-    PagePrimfaktorenBerechnung = 10,
-    PagePrimfaktorenAufgaben = 11,
-    PageBruchrechnung = 12,
-    PageBruchrechnungAufgaben = 13,
-    ExercisePageCount = 14,
-};
 
 struct TopicContext {
     Services& services;
@@ -44,12 +25,18 @@ struct TopicContext {
     std::function<void()> backToSelection;             // the Back buttons of the start pages
     std::function<void()> announceRight;               // "Richtig!" in the status bar
 
-    QWidget* page(int index) const;
-    void showPage(int index) const;
-    int currentPage() const;
-
-    // The frame's view for a series whose answer field is `answer`.
-    SeriesView seriesView(QLineEdit* answer) const;
+    // The notebook page of that object name ("GrundAufgaben", "Einheiten" …).
+    QWidget* page(const QString& name) const;
+    void showPage(QWidget* page) const;
+    void setNumberPadEnabled(bool on) const;
+    void showStatusText(const QString& text) const;
+    void announceRightAnswer() const;
+    // The window that the topic's help windows belong to.
+    QWidget* helpOwner() const;
 };
+
+// "&Zurück zur Auswahl": 200 x 30, bold 10 pt, at y 440 of a topic's start page.
+QPushButton* addBackButton(QWidget* page, const QString& objectName, TopicContext& ctx,
+                           const QString& hint = QString());
 
 } // namespace quorvel

@@ -141,7 +141,7 @@ private:
         connect(m_decimal, &QLineEdit::returnPressed, this, [this] { convert(); });
         connect(m_system, &QLineEdit::returnPressed, this, [this] { convert(); });
         connect(m_convert, &QPushButton::clicked, this, [this] { convert(); });
-        connect(back, &QPushButton::clicked, this, [this] { m_ctx.showPage(PageZahlensysteme); });
+        connect(back, &QPushButton::clicked, this, [this] { m_ctx.showPage(m_ctx.page(QStringLiteral("Zahlensysteme"))); });
     }
 
     void selectSystem(NumeralSystem system)
@@ -166,9 +166,9 @@ private:
     // BitBtnZSysClick: the fields keep whatever they held.
     void open(NumeralSystem system)
     {
-        m_ctx.services.sound.musik("MUSIN02", m_ctx.services.state.soundOn);
+        m_ctx.services.sound.musik("MUSIN02");
         selectSystem(system);
-        m_ctx.showPage(PageZahlensystemeBerechnung);
+        m_ctx.showPage(m_ctx.page(QStringLiteral("ZahlensystemeBerechnung")));
         m_decimal->setFocus();
     }
 
@@ -210,7 +210,7 @@ private:
 
 void installNumberSystemsPages(TopicContext& ctx)
 {
-    new Calculator(ctx, ctx.page(PageZahlensysteme), ctx.page(PageZahlensystemeBerechnung));
+    new Calculator(ctx, ctx.page(QStringLiteral("Zahlensysteme")), ctx.page(QStringLiteral("ZahlensystemeBerechnung")));
     installNumberSystemTaskPages(ctx);
 }
 

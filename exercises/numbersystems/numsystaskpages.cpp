@@ -1,9 +1,9 @@
 #include "numsystaskpages.h"
 
 #include "gradientfill.h"
-#include "numberpad.h"
 #include "numsystasks.h"
 #include "pagekit.h"
+#include "taskpage.h"
 #include "series.h"
 #include "topiccontext.h"
 #include "updownlong.h"
@@ -103,7 +103,7 @@ NumberSystemTaskPages::NumberSystemTaskPages(TopicContext& ctx, QObject* parent)
     : QObject(parent), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("NumberSystemTaskPages"));
-    QWidget* owner = ctx.mainWindow ? ctx.mainWindow : ctx.exercisePages->window();
+    QWidget* owner = ctx.helpOwner();
     m_help = new TFormZSysHilfe(owner);
     buildSettingsHalf();
     buildTaskPage();
@@ -112,25 +112,16 @@ NumberSystemTaskPages::NumberSystemTaskPages(TopicContext& ctx, QObject* parent)
         ctx.services.random, [this] { return readSettings(); },
         [this](const numsys::NumeralTask& t) { showTask(t); },
         [this](const QString& upper) { m_answer->setText(upper); });
-    m_series = std::make_unique<ExerciseSeries>(ctx.services, *m_topic, ctx.seriesView(m_answer),
-                                                PageZahlensystemeAufgaben, PageZahlensysteme);
-
-    if (ctx.numberPad) {
-        // The pad's digits stay out of this field, which takes letters as well; its three
-        // command buttons act on the task.
-        PadTarget target;
-        target.confirm = [this] { btnZSysAufgOKClick(); };
-        target.skip = [this] { btnZSysAufgUeberspringenClick(); };
-        target.abort = [this] { btnZSysAufgAbbruchClick(); };
-        ctx.numberPad->registerTarget(PageZahlensystemeAufgaben, std::move(target));
-    }
+    // The pad's digits stay out of this field, which takes letters as well; its three
+    // command buttons act on the task.
+    m_taskPage->addSeries(*m_topic, *m_lineAnswer, PadUse::Commands);
 }
 
 NumberSystemTaskPages::~NumberSystemTaskPages() = default;
 
 void NumberSystemTaskPages::buildSettingsHalf()
 {
-    QWidget* page = m_ctx.page(PageZahlensysteme);
+    QWidget* page = m_ctx.page(QStringLiteral("Zahlensysteme"));
     QLabel* heading = makeLabel(page, QStringLiteral("LabelZahlen02"),
                                 QStringLiteral("Übungsaufgaben"), kHalfLeft, 16);
     heading->setFont(headingFont());
@@ -152,7 +143,7 @@ void NumberSystemTaskPages::buildSettingsHalf()
 
 void NumberSystemTaskPages::buildTaskPage()
 {
-    QWidget* page = m_ctx.page(PageZahlensystemeAufgaben);
+    QWidget* page = m_ctx.page(QStringLiteral("ZahlensystemeAufgaben"));
     addPageBackground(page);
     makeHeading(page, QStringLiteral("LabelZSysAufg01"), QStringLiteral("Zahlensysteme"), 0, 539);
 
@@ -175,26 +166,18 @@ void NumberSystemTaskPages::buildTaskPage()
     m_answer->setFont(typewriterFont(14));
     m_answer->setGeometry(kFieldLeft, kAnswerRowY, kFieldWidth, kAnswerRowH);
     m_answer->setAccessibleName(QStringLiteral("Ergebnis"));
-    connect(m_answer, &QLineEdit::returnPressed, this, &NumberSystemTaskPages::btnZSysAufgOKClick);
-
-    QPushButton* ok = makeButton(page, QStringLiteral("btnZSysAufgOK"),
-                                 QStringLiteral("&Ergebnis bestätigen"), kFieldLeft,
-                                 kAnswerRowY + 44, kFieldWidth, 30);
-    ok->setDefault(true);
-    QPushButton* skip = makeButton(page, QStringLiteral("btnZSysAufgUeberspringen"),
-                                   QStringLiteral("&Überspringen"), kFieldLeft, kAnswerRowY + 82,
-                                   kFieldWidth, 30);
-    QPushButton* abort = makeButton(page, QStringLiteral("btnZSysAufgAbbruch"),
-                                    QStringLiteral("&Abbrechen"), 20, 440, 150, 30);
+    m_lineAnswer = std::make_unique<LineAnswer>(m_answer);
+    const SeriesButtonRow row{{"btnZSysAufgAbbruch", {20, 440, 150, 30}},
+                              {"btnZSysAufgUeberspringen", {kFieldLeft, kAnswerRowY + 82, kFieldWidth, 30}},
+                              {"btnZSysAufgOK", {kFieldLeft, kAnswerRowY + 44, kFieldWidth, 30}}};
+    m_taskPage = new TaskPage(m_ctx, page, m_ctx.page(QStringLiteral("Zahlensysteme")), page, row);
+    QPushButton* ok = m_taskPage->confirmButton();
+    QPushButton* skip = m_taskPage->skipButton();
+    QPushButton* abort = m_taskPage->abortButton();
     QPushButton* help = makeButton(page, QStringLiteral("btnZSysAufgHilfe"),
                                    QStringLiteral("&Umrechnungshilfe"), 369, 440, 150, 30);
     setHint(help, QStringLiteral("Umrechnungshilfe|Erklärungen zu den Zahlensystemen zeigen"));
-    for (QPushButton* b : {skip, abort, help})
-        b->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &NumberSystemTaskPages::btnZSysAufgOKClick);
-    connect(skip, &QPushButton::clicked, this,
-            &NumberSystemTaskPages::btnZSysAufgUeberspringenClick);
-    connect(abort, &QPushButton::clicked, this, &NumberSystemTaskPages::btnZSysAufgAbbruchClick);
+    help->setAutoDefault(false);
     connect(help, &QPushButton::clicked, this, &NumberSystemTaskPages::btnZSysAufgHilfeClick);
 
     QWidget::setTabOrder(m_answer, ok);
@@ -234,20 +217,16 @@ void NumberSystemTaskPages::showTask(const numsys::NumeralTask& task)
 void NumberSystemTaskPages::BitBtnStart03Click()
 {
     if (const std::optional<std::int32_t> count = taskCountForStart(m_count, m_ctx.services.messages))
-        m_series->begin(*count);
+        m_taskPage->begin(0, *count);
 }
 
-void NumberSystemTaskPages::btnZSysAufgOKClick() { m_series->confirm(m_answer->text()); }
-
-void NumberSystemTaskPages::btnZSysAufgUeberspringenClick() { m_series->skip(); }
-
-void NumberSystemTaskPages::btnZSysAufgAbbruchClick() { m_series->abort(); }
+ExerciseSeries& NumberSystemTaskPages::series() const { return m_taskPage->series(0); }
 
 void NumberSystemTaskPages::btnZSysAufgHilfeClick() { m_help->showHelp(); }
 
 NumberSystemTaskPages* installNumberSystemTaskPages(TopicContext& ctx)
 {
-    return new NumberSystemTaskPages(ctx, ctx.page(PageZahlensysteme));
+    return new NumberSystemTaskPages(ctx, ctx.page(QStringLiteral("Zahlensysteme")));
 }
 
 } // namespace quorvel

@@ -14,6 +14,8 @@ namespace quorvel {
 
 struct TopicContext;
 class ExerciseSeries;
+class LineAnswer;
+class TaskPage;
 class TFormZSysHilfe;
 class TUpDownLong;
 namespace numsys {
@@ -33,12 +35,9 @@ public:
     numsys::TaskSettings readSettings() const;
 
     void BitBtnStart03Click();
-    void btnZSysAufgOKClick();
-    void btnZSysAufgUeberspringenClick();
-    void btnZSysAufgAbbruchClick();
     void btnZSysAufgHilfeClick();
 
-    ExerciseSeries& series() const { return *m_series; }
+    ExerciseSeries& series() const;
     TFormZSysHilfe* helpWindow() const { return m_help; }
 
 private:
@@ -57,7 +56,8 @@ private:
     QLineEdit* m_answer = nullptr;
     TFormZSysHilfe* m_help = nullptr;
     std::unique_ptr<numsys::NumeralTaskTopic> m_topic;
-    std::unique_ptr<ExerciseSeries> m_series;
+    std::unique_ptr<LineAnswer> m_lineAnswer;
+    TaskPage* m_taskPage = nullptr; // owned by its page
 };
 
 // Builds the task half and the task page and wires them; the object belongs to the

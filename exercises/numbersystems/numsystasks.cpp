@@ -144,29 +144,13 @@ SeriesTexts numeralSeriesTexts()
     return t;
 }
 
-NumeralTaskTopic::NumeralTaskTopic(RandomSource& random, std::function<TaskSettings()> readSettings,
-                                   std::function<void(const NumeralTask&)> showTask,
-                                   std::function<void(const QString&)> showAnswer)
-    : m_random(random), m_readSettings(std::move(readSettings)), m_showTask(std::move(showTask)),
-      m_showAnswer(std::move(showAnswer))
-{
-}
-
-void NumeralTaskTopic::prepareSeries()
-{
-    if (m_readSettings)
-        m_settings = m_readSettings();
-}
-
 int NumeralTaskTopic::drawTask()
 {
-    m_task = drawNumeralTask(m_settings, m_random);
-    if (m_showTask)
-        m_showTask(m_task);
+    show(drawNumeralTask(m_settings, m_random));
     return m_task.kind;
 }
 
-AnswerCheck NumeralTaskTopic::checkAnswer(const QString& text)
+AnswerCheck NumeralTaskTopic::checkText(const QString& text)
 {
     const NumeralCheck r = checkNumeralAnswer(m_task, text);
     if (m_showAnswer && r.fieldText != text)

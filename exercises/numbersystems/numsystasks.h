@@ -3,7 +3,7 @@
 // and is to be converted between decimal and Roman numerals or base 2, 3, 8 or 16.
 // NumeralTaskTopic runs them in the shared exercise series frame.
 
-#include "series.h"
+#include "topicadapter.h"
 #include "services.h"
 
 #include <QString>
@@ -82,27 +82,23 @@ SeriesTexts numeralSeriesTexts();
 // The topic in the exercise series frame. readSettings is asked once per series, at the
 // start; showTask puts each task on the page; showAnswer writes the upper-cased answer
 // back into the field before its verdict.
-class NumeralTaskTopic : public SeriesTopic {
+class NumeralTaskTopic : public TopicAdapter<TaskSettings, NumeralTask> {
 public:
-    NumeralTaskTopic(RandomSource& random, std::function<TaskSettings()> readSettings,
-                     std::function<void(const NumeralTask&)> showTask,
-                     std::function<void(const QString&)> showAnswer);
+    NumeralTaskTopic(RandomSource& random, ReadSettings readSettings, ShowTask showTask,
+                     std::function<void(const QString&)> showAnswer)
+        : TopicAdapter(random, std::move(readSettings), std::move(showTask)),
+          m_showAnswer(std::move(showAnswer))
+    {
+    }
 
     int statTopic() const override { return TopicNumberSystems; }
-    void prepareSeries() override;
     int drawTask() override;
-    AnswerCheck checkAnswer(const QString& text) override;
+    AnswerCheck checkText(const QString& text) override;
     QString expectedAnswerText() const override { return m_task.expectedAnswerText(); }
     SeriesTexts texts() const override { return numeralSeriesTexts(); }
 
-
 private:
-    RandomSource& m_random;
-    std::function<TaskSettings()> m_readSettings;
-    std::function<void(const NumeralTask&)> m_showTask;
     std::function<void(const QString&)> m_showAnswer;
-    TaskSettings m_settings;
-    NumeralTask m_task;
 };
 
 } // namespace quorvel::numsys

@@ -127,8 +127,8 @@ public:
     {
         buildStartPage();
         buildCalculatorPage();
-        connect(ctx.exercisePages, &QStackedWidget::currentChanged, this, [this](int index) {
-            if (index != PagePrimfaktorenBerechnung)
+        connect(ctx.exercisePages, &QStackedWidget::currentChanged, this, [this] {
+            if (m_ctx.exercisePages->currentWidget() != m_calculatorPage)
                 m_model->cancel(); // leaving the page stops the count
         });
     }
@@ -144,14 +144,14 @@ private:
 
     void openTab(int tab)
     {
-        m_ctx.showPage(PagePrimfaktorenBerechnung);
+        m_ctx.showPage(m_ctx.page(QStringLiteral("PrimfaktorenBerechnung")));
         m_tabs->setCurrentIndex(tab);
     }
 
     void BitBtnPrimBack01Click()
     {
-        services().sound.musik("MUSIN02", services().state.soundOn);
-        m_ctx.showPage(PagePrimfaktoren);
+        services().sound.musik("MUSIN02");
+        m_ctx.showPage(m_ctx.page(QStringLiteral("Primfaktoren")));
     }
 
     void BitBtnPrimCalcClick();
@@ -163,6 +163,7 @@ private:
     void calculateGgTKgV(bool ggt);
 
     TopicContext& m_ctx;
+    QWidget* m_calculatorPage = nullptr; // 'PrimfaktorenBerechnung'
     QTabWidget* m_tabs = nullptr;
     QLineEdit* m_from = nullptr;
     QLineEdit* m_to = nullptr;
@@ -182,7 +183,7 @@ private:
 
 void PrimesPages::buildStartPage()
 {
-    QWidget* start = m_ctx.page(PagePrimfaktoren);
+    QWidget* start = m_ctx.page(QStringLiteral("Primfaktoren"));
     addPageBackground(start);
     QLabel* title = makeLabel(start, QStringLiteral("LabelPrimFak01"),
                               QStringLiteral("Primfaktoren"), 20, 12);
@@ -216,7 +217,8 @@ void PrimesPages::buildStartPage()
 
 void PrimesPages::buildCalculatorPage()
 {
-    QWidget* page = m_ctx.page(PagePrimfaktorenBerechnung);
+    QWidget* page = m_ctx.page(QStringLiteral("PrimfaktorenBerechnung"));
+    m_calculatorPage = page;
     addPageBackground(page);
     m_tabs = new QTabWidget(page);
     m_tabs->setObjectName(QStringLiteral("PageControlPrim01"));
@@ -383,7 +385,7 @@ void PrimesPages::BitBtnPrimCalcClick()
         services().messages.showMessage(kTooFewInputs);
         return;
     }
-    services().sound.musik("MUSIN03", services().state.soundOn);
+    services().sound.musik("MUSIN03");
     std::uint32_t ends[2];
     QLineEdit* fields[2] = {m_from, m_to};
     for (int i = 0; i < 2; ++i) {

@@ -3,7 +3,7 @@
 #include "gradientfill.h"
 #include "inputfilter.h"
 #include "pagekit.h"
-#include "series.h"
+#include "taskpage.h"
 #include "teilbarkeitshilfe.h"
 #include "topiccontext.h"
 #include "updownlong.h"
@@ -11,7 +11,6 @@
 #include <QButtonGroup>
 #include <QFrame>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -84,65 +83,71 @@ QLabel* contentLabel(QWidget* parent, const QString& name, int x, int y, int w, 
     return l;
 }
 
-// Return or Enter anywhere on the task page confirms, as the default button does in a
-// dialog. Edits and radio buttons leave the key to their parent, so it arrives here.
-class ConfirmOnEnter : public QObject {
-public:
-    ConfirmOnEnter(QObject* parent, std::function<void()> confirm)
-        : QObject(parent), m_confirm(std::move(confirm))
-    {
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                m_confirm();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> m_confirm;
-};
-
 // The factor field keeps digits and blanks, typed, pasted or dropped. Room for far more
 // than the 20 numbers an answer may hold, so that a longer list gets its notice.
 constexpr int kFactorFieldLength = 200;
 
 } // namespace
 
+// The answer "Ja" or "Nein" of a divisibility task: the checked button's caption.
+class PrimeTaskPages::Choice final : public AnswerArea {
+public:
+    Choice(QButtonGroup* group, QRadioButton* yes, QRadioButton* no)
+        : m_group(group), m_yes(yes), m_no(no)
+    {
+    }
+    QStringList texts() const override
+    {
+        const QAbstractButton* b = m_group->checkedButton();
+        return {b ? b->text() : QString()};
+    }
+    void clear() override
+    {
+        // An exclusive group keeps one button checked; let go of it for a moment.
+        m_group->setExclusive(false);
+        m_yes->setChecked(false);
+        m_no->setChecked(false);
+        m_group->setExclusive(true);
+    }
+    void focus() override { m_yes->setFocus(); }
+
+private:
+    QButtonGroup* m_group;
+    QRadioButton* m_yes;
+    QRadioButton* m_no;
+};
+
 PrimeTaskPages::PrimeTaskPages(TopicContext& ctx, QObject* parent) : QObject(parent), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("PrimeTaskPages"));
-    m_help = new TFormTeilbarkeitHilfe(ctx.mainWindow ? ctx.mainWindow
-                                                      : ctx.exercisePages->window());
+    m_help = new TFormTeilbarkeitHilfe(ctx.helpOwner());
     buildSettings();
     buildTaskPage();
 
     RandomSource& random = ctx.services.random;
     auto settings = [this] { return readSettings(); };
-    auto shower = [this](int type) {
-        return [this, type](const QString& text) { m_taskLabels[std::size_t(type)]->setText(text); };
-    };
-    m_topics[Teilbarkeit] = std::make_unique<DivisibilityTopic>(random, settings, shower(Teilbarkeit));
-    m_topics[Primfaktorzerlegung] =
-        std::make_unique<FactorTopic>(random, settings, shower(Primfaktorzerlegung));
-    m_topics[GgT] = std::make_unique<GgTKgVTopic>(true, random, settings, shower(GgT));
-    m_topics[KgV] = std::make_unique<GgTKgVTopic>(false, random, settings, shower(KgV));
+    QLabel* const* labels = m_taskLabels.data();
+    m_topics[Teilbarkeit] = std::make_unique<DivisibilityTopic>(
+        random, settings, [labels](const DivisibilityTask& t) { labels[Teilbarkeit]->setText(t.question()); });
+    m_topics[Primfaktorzerlegung] = std::make_unique<FactorTopic>(
+        random, settings,
+        [labels](const FactorTask& t) { labels[Primfaktorzerlegung]->setText(t.text()); });
+    for (const bool ggt : {true, false})
+        m_topics[ggt ? GgT : KgV] = std::make_unique<GgTKgVTopic>(
+            ggt, random, settings,
+            [label = labels[ggt ? GgT : KgV]](const GgTKgVTask& t) { label->setText(t.numbersText()); });
 
+    m_answerAreas[Teilbarkeit] = std::make_unique<Choice>(m_choice, m_yes, m_no);
+    for (int type : {Primfaktorzerlegung, GgT, KgV})
+        m_answerAreas[std::size_t(type)] = std::make_unique<LineAnswer>(m_answers[std::size_t(type)]);
+    // The number pad stays off: this page takes no digits from it.
     for (int type = 0; type < kPrimeTaskTypes; ++type) {
-        SeriesView view = ctx.seriesView(nullptr);
-        view.clearAnswer = [this, type] { clearAnswer(type); };
-        view.focusAnswer = [this, type] { focusAnswer(type); };
-        // The number pad stays off: this page takes no digits from it.
-        m_series[std::size_t(type)] = std::make_unique<ExerciseSeries>(
-            ctx.services, *m_topics[std::size_t(type)], std::move(view), PagePrimfaktorenAufgaben,
-            PagePrimfaktoren, false);
+        m_taskPage->addSeries(*m_topics[std::size_t(type)], *m_answerAreas[std::size_t(type)]);
+        m_starts.add(type, *m_taskPage, type, [this, type] {
+            m_type = type;
+            m_helpButton->setVisible(type == Teilbarkeit);
+            m_notebook->setCurrentIndex(type);
+        });
     }
 }
 
@@ -150,7 +155,7 @@ PrimeTaskPages::~PrimeTaskPages() = default;
 
 void PrimeTaskPages::buildSettings()
 {
-    QWidget* page = m_ctx.page(PagePrimfaktoren);
+    QWidget* page = m_ctx.page(QStringLiteral("Primfaktoren"));
     auto* box = new QGroupBox(QStringLiteral("Übungsaufgaben"), page);
     box->setObjectName(QStringLiteral("GroupBoxPrimFak02"));
     box->setGeometry(262, 60, 257, 362);
@@ -183,14 +188,13 @@ void PrimeTaskPages::typeChanged()
 
 void PrimeTaskPages::buildTaskPage()
 {
-    QWidget* page = m_ctx.page(PagePrimfaktorenAufgaben);
+    QWidget* page = m_ctx.page(QStringLiteral("PrimfaktorenAufgaben"));
     auto* panel = new QFrame(page);
     panel->setObjectName(QStringLiteral("PanelPrimAufgaben"));
     auto* fill = new QVBoxLayout(page);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(panel);
     addPageBackground(panel);
-    panel->installEventFilter(new ConfirmOnEnter(panel, [this] { confirmClicked(); }));
 
     m_notebook = new QStackedWidget(panel);
     m_notebook->setObjectName(QStringLiteral("NotebookPrim01"));
@@ -200,16 +204,10 @@ void PrimeTaskPages::buildTaskPage()
     m_notebook->addWidget(buildGgTKgVPage(true));
     m_notebook->addWidget(buildGgTKgVPage(false));
 
-    QPushButton* ok = makeButton(panel, QStringLiteral("BitBtnPrim03"),
-                                 QStringLiteral("&Ergebnis bestätigen"), 20, 210, 200, 30);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &PrimeTaskPages::confirmClicked);
-    QPushButton* skip = makeButton(panel, QStringLiteral("BitBtnPrim02"),
-                                   QStringLiteral("&Überspringen"), 20, 248, 200, 30);
-    connect(skip, &QPushButton::clicked, this, &PrimeTaskPages::skipClicked);
-    QPushButton* abort = makeButton(panel, QStringLiteral("BitBtnPrim01"),
-                                    QStringLiteral("&Abbrechen"), 20, 440, 150, 30);
-    connect(abort, &QPushButton::clicked, this, &PrimeTaskPages::abortClicked);
+    const SeriesButtonRow row{{"BitBtnPrim01", {20, 440, 150, 30}},
+                              {"BitBtnPrim02", {20, 248, 200, 30}},
+                              {"BitBtnPrim03", {20, 210, 200, 30}}};
+    m_taskPage = new TaskPage(m_ctx, page, m_ctx.page(QStringLiteral("Primfaktoren")), panel, row);
     m_helpButton = makeButton(panel, QStringLiteral("BitBtnPrim04"), QStringLiteral("&Hilfe"), 369,
                               440, 150, 30);
     setHint(m_helpButton, QStringLiteral("Hilfe|Die Regeln der Teilbarkeit zeigen"));
@@ -297,17 +295,10 @@ void PrimeTaskPages::startClicked()
     const std::optional<std::int32_t> count = taskCountForStart(m_count, m_ctx.services.messages);
     if (!count)
         return; // the count field holds no number: said, nothing started
-    m_type = std::max(0, m_typeGroup->checkedId());
-    m_helpButton->setVisible(m_type == Teilbarkeit);
-    m_notebook->setCurrentIndex(m_type);
-    m_series[std::size_t(m_type)]->begin(*count);
+    m_starts.start(std::max(0, m_typeGroup->checkedId()), *count);
 }
 
-void PrimeTaskPages::abortClicked() { m_series[std::size_t(m_type)]->abort(); }
-
-void PrimeTaskPages::skipClicked() { m_series[std::size_t(m_type)]->skip(); }
-
-void PrimeTaskPages::confirmClicked() { m_series[std::size_t(m_type)]->confirm(answerText()); }
+ExerciseSeries& PrimeTaskPages::series(int type) const { return m_taskPage->series(type); }
 
 void PrimeTaskPages::helpClicked()
 {
@@ -315,42 +306,9 @@ void PrimeTaskPages::helpClicked()
         m_help->showModal();
 }
 
-QString PrimeTaskPages::answerText() const
-{
-    if (m_type == Teilbarkeit) {
-        if (m_yes->isChecked())
-            return m_yes->text();
-        if (m_no->isChecked())
-            return m_no->text();
-        return {};
-    }
-    return m_answers[std::size_t(m_type)]->text();
-}
-
-void PrimeTaskPages::clearAnswer(int type)
-{
-    if (type == Teilbarkeit) {
-        // An exclusive group keeps one button checked; let go of it for a moment.
-        m_choice->setExclusive(false);
-        m_yes->setChecked(false);
-        m_no->setChecked(false);
-        m_choice->setExclusive(true);
-    } else {
-        m_answers[std::size_t(type)]->clear();
-    }
-}
-
-void PrimeTaskPages::focusAnswer(int type)
-{
-    if (type == Teilbarkeit)
-        m_yes->setFocus();
-    else
-        m_answers[std::size_t(type)]->setFocus();
-}
-
 PrimeTaskPages* installPrimeTaskPages(TopicContext& ctx)
 {
-    return new PrimeTaskPages(ctx, ctx.page(PagePrimfaktoren));
+    return new PrimeTaskPages(ctx, ctx.page(QStringLiteral("Primfaktoren")));
 }
 
 } // namespace quorvel

@@ -5,6 +5,7 @@
 // help window.
 
 #include "primetasks.h"
+#include "serieschoices.h"
 
 #include <QObject>
 #include <array>
@@ -21,7 +22,9 @@ class QStackedWidget;
 namespace quorvel {
 
 struct TopicContext;
+class AnswerArea;
 class ExerciseSeries;
+class TaskPage;
 class TFormTeilbarkeitHilfe;
 class TUpDownLong;
 
@@ -36,13 +39,10 @@ public:
 
     void typeChanged();    // RadioGroupPrimFak01Click: the interlock
     void startClicked();   // BitBtnStart04Click
-    void abortClicked();   // BitBtnPrim01Click
-    void skipClicked();    // BitBtnPrim02Click
-    void confirmClicked(); // BitBtnPrim03Click
     void helpClicked();    // BitBtnPrim04Click
 
-    // The series and topic of each type.
-    ExerciseSeries& series(int type) const { return *m_series[std::size_t(type)]; }
+    // The series of each type.
+    ExerciseSeries& series(int type) const;
     TFormTeilbarkeitHilfe* helpWindow() const { return m_help; }
 
 private:
@@ -51,9 +51,7 @@ private:
     QWidget* buildDivisibilityPage();
     QWidget* buildFactorPage();
     QWidget* buildGgTKgVPage(bool ggt);
-    QString answerText() const;
-    void clearAnswer(int type);
-    void focusAnswer(int type);
+    class Choice;
 
     TopicContext& m_ctx;
     QButtonGroup* m_typeGroup = nullptr;
@@ -74,8 +72,10 @@ private:
     TFormTeilbarkeitHilfe* m_help = nullptr;
 
     int m_type = primes::Teilbarkeit;
-    std::array<std::unique_ptr<primes::PrimeTaskTopic>, primes::kPrimeTaskTypes> m_topics;
-    std::array<std::unique_ptr<ExerciseSeries>, primes::kPrimeTaskTypes> m_series;
+    std::array<std::unique_ptr<SeriesTopic>, primes::kPrimeTaskTypes> m_topics;
+    std::array<std::unique_ptr<AnswerArea>, primes::kPrimeTaskTypes> m_answerAreas;
+    TaskPage* m_taskPage = nullptr; // owned by its page
+    SeriesChoices m_starts;         // by task type
 };
 
 // Builds the task half of the start page, the task page and the help window, and wires

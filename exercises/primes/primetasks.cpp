@@ -226,41 +226,10 @@ SeriesTexts primeSeriesTexts(int type)
     return type >= Teilbarkeit && type <= KgV ? kTexts[type] : SeriesTexts{};
 }
 
-PrimeTaskTopic::PrimeTaskTopic(int type, RandomSource& random, ReadSettings readSettings,
-                               ShowTask show)
-    : m_random(random), m_type(type), m_readSettings(std::move(readSettings)),
-      m_show(std::move(show))
-{
-}
-
-void PrimeTaskTopic::prepareSeries()
-{
-    if (m_readSettings)
-        m_settings = m_readSettings();
-}
-
-void PrimeTaskTopic::show(const QString& text) const
-{
-    if (m_show)
-        m_show(text);
-}
-
-DivisibilityTopic::DivisibilityTopic(RandomSource& random, ReadSettings readSettings,
-                                     ShowTask show)
-    : PrimeTaskTopic(Teilbarkeit, random, std::move(readSettings), std::move(show))
-{
-}
-
 int DivisibilityTopic::drawTask()
 {
-    m_task = drawDivisibilityTask(m_settings.divisorIndex, m_settings.difficulty, m_random);
-    show(m_task.question());
+    show(drawDivisibilityTask(m_settings.divisorIndex, m_settings.difficulty, m_random));
     return statType();
-}
-
-AnswerCheck DivisibilityTopic::checkAnswer(const QString& choice)
-{
-    return checkDivisibility(m_task, choice);
 }
 
 QString DivisibilityTopic::expectedAnswerText() const
@@ -268,35 +237,19 @@ QString DivisibilityTopic::expectedAnswerText() const
     return m_task.divisible ? QStringLiteral("Ja") : QStringLiteral("Nein");
 }
 
-QString DivisibilityTopic::wrongMessage(int, bool) const { return divisibilityVerdict(m_task); }
-
-FactorTopic::FactorTopic(RandomSource& random, ReadSettings readSettings, ShowTask show)
-    : PrimeTaskTopic(Primfaktorzerlegung, random, std::move(readSettings), std::move(show))
-{
-}
+QString DivisibilityTopic::wrongMessage(bool) const { return divisibilityVerdict(m_task); }
 
 int FactorTopic::drawTask()
 {
-    m_task = drawFactorTask(m_settings.difficulty, m_random);
-    show(m_task.text());
+    show(drawFactorTask(m_settings.difficulty, m_random));
     return statType();
-}
-
-AnswerCheck FactorTopic::checkAnswer(const QString& text) { return checkFactorAnswer(m_task, text); }
-
-GgTKgVTopic::GgTKgVTopic(bool ggt, RandomSource& random, ReadSettings readSettings, ShowTask show)
-    : PrimeTaskTopic(ggt ? GgT : KgV, random, std::move(readSettings), std::move(show)), m_ggt(ggt)
-{
 }
 
 int GgTKgVTopic::drawTask()
 {
-    m_task = m_ggt ? drawGgTTask(m_settings.numberCount, m_settings.difficulty, m_random)
-                   : drawKgVTask(m_settings.numberCount, m_settings.difficulty, m_random);
-    show(m_task.numbersText());
+    show(m_ggt ? drawGgTTask(m_settings.numberCount, m_settings.difficulty, m_random)
+               : drawKgVTask(m_settings.numberCount, m_settings.difficulty, m_random));
     return statType();
 }
-
-AnswerCheck GgTKgVTopic::checkAnswer(const QString& text) { return checkGgTKgVAnswer(m_task, text); }
 
 } // namespace quorvel::primes

@@ -4,7 +4,7 @@
 // shared exercise series frame. The settings read from the page go in; the task text,
 // the expected answer and the verdict come out.
 
-#include "series.h"
+#include "topicadapter.h"
 #include "services.h"
 
 #include <QString>
@@ -109,65 +109,64 @@ AnswerCheck checkGgTKgVAnswer(const GgTKgVTask& task, const QString& text);
 
 SeriesTexts primeSeriesTexts(int type);
 
-// Shared part: the settings are read once per series; every drawn task is shown through
-// `show` as the text of its label.
-class PrimeTaskTopic : public SeriesTopic {
+// Shared part: the statistics topic and type, the texts of the type.
+template <class Task>
+class PrimeTaskTopic : public TopicAdapter<PrimeTaskSettings, Task> {
+    using Base = TopicAdapter<PrimeTaskSettings, Task>;
+
 public:
-    using ReadSettings = std::function<PrimeTaskSettings()>;
-    using ShowTask = std::function<void(const QString&)>;
-
-    PrimeTaskTopic(int type, RandomSource& random, ReadSettings readSettings, ShowTask show);
-
+    PrimeTaskTopic(int type, RandomSource& random, typename Base::ReadSettings readSettings,
+                   typename Base::ShowTask show)
+        : Base(random, std::move(readSettings), std::move(show)), m_type(type)
+    {
+    }
     int statTopic() const override { return TopicPrimes; }
-    void prepareSeries() override;
     SeriesTexts texts() const override { return primeSeriesTexts(m_type); }
 
 protected:
     int statType() const { return m_type + 1; }
-    void show(const QString& text) const;
-
-    RandomSource& m_random;
-    PrimeTaskSettings m_settings;
 
 private:
     int m_type;
-    ReadSettings m_readSettings;
-    ShowTask m_show;
 };
 
-class DivisibilityTopic : public PrimeTaskTopic {
+class DivisibilityTopic final : public PrimeTaskTopic<DivisibilityTask> {
 public:
-    DivisibilityTopic(RandomSource& random, ReadSettings readSettings, ShowTask show);
+    DivisibilityTopic(RandomSource& random, ReadSettings readSettings, ShowTask show)
+        : PrimeTaskTopic(Teilbarkeit, random, std::move(readSettings), std::move(show))
+    {
+    }
     int drawTask() override;
-    AnswerCheck checkAnswer(const QString& choice) override;
+    // The choice "Ja" or "Nein".
+    AnswerCheck checkText(const QString& choice) override { return checkDivisibility(m_task, choice); }
     QString expectedAnswerText() const override;
-    QString wrongMessage(int wrongAttempts, bool finished) const override;
-
-private:
-    DivisibilityTask m_task;
+    QString wrongMessage(bool finished) const override;
 };
 
-class FactorTopic : public PrimeTaskTopic {
+class FactorTopic final : public PrimeTaskTopic<FactorTask> {
 public:
-    FactorTopic(RandomSource& random, ReadSettings readSettings, ShowTask show);
+    FactorTopic(RandomSource& random, ReadSettings readSettings, ShowTask show)
+        : PrimeTaskTopic(Primfaktorzerlegung, random, std::move(readSettings), std::move(show))
+    {
+    }
     int drawTask() override;
-    AnswerCheck checkAnswer(const QString& text) override;
+    AnswerCheck checkText(const QString& text) override { return checkFactorAnswer(m_task, text); }
     QString expectedAnswerText() const override { return m_task.expected; }
-
-private:
-    FactorTask m_task;
 };
 
-class GgTKgVTopic : public PrimeTaskTopic {
+class GgTKgVTopic final : public PrimeTaskTopic<GgTKgVTask> {
 public:
-    GgTKgVTopic(bool ggt, RandomSource& random, ReadSettings readSettings, ShowTask show);
+    GgTKgVTopic(bool ggt, RandomSource& random, ReadSettings readSettings, ShowTask show)
+        : PrimeTaskTopic(ggt ? GgT : KgV, random, std::move(readSettings), std::move(show)),
+          m_ggt(ggt)
+    {
+    }
     int drawTask() override;
-    AnswerCheck checkAnswer(const QString& text) override;
+    AnswerCheck checkText(const QString& text) override { return checkGgTKgVAnswer(m_task, text); }
     QString expectedAnswerText() const override { return QString::number(m_task.expected); }
 
 private:
     bool m_ggt;
-    GgTKgVTask m_task;
 };
 
 } // namespace quorvel::primes

@@ -1,9 +1,8 @@
 #include "unitspages.h"
 
 #include "gradientfill.h"
-#include "numberpad.h"
 #include "pagekit.h"
-#include "series.h"
+#include "taskpage.h"
 #include "topiccontext.h"
 #include "umrechnungshilfe.h"
 #include "unittasks.h"
@@ -73,7 +72,7 @@ QLabel* boldLabel(QWidget* parent, const QString& name, const QString& text, int
 UnitsPages::UnitsPages(TopicContext& ctx, QObject* parent) : QObject(parent), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("UnitsPages"));
-    QWidget* owner = ctx.mainWindow ? ctx.mainWindow : ctx.exercisePages->window();
+    QWidget* owner = ctx.helpOwner();
     m_help = new TUmrechnungshilfe(owner);
     buildSettingsPage();
     buildTaskPage();
@@ -81,24 +80,14 @@ UnitsPages::UnitsPages(TopicContext& ctx, QObject* parent) : QObject(parent), m_
     m_topic = std::make_unique<units::UnitConversionTopic>(
         ctx.services.random, [this] { return readSettings(); },
         [this](const units::UnitTask& t) { showTask(t); });
-    m_series = std::make_unique<ExerciseSeries>(ctx.services, *m_topic, ctx.seriesView(m_answer),
-                                                PageEinheitenAufgaben, PageEinheiten);
-
-    if (ctx.numberPad) {
-        PadTarget target;
-        target.digitsInto = m_answer;
-        target.confirm = [this] { confirmClicked(); };
-        target.skip = [this] { skipClicked(); };
-        target.abort = [this] { abortClicked(); };
-        ctx.numberPad->registerTarget(PageEinheitenAufgaben, std::move(target));
-    }
+    m_taskPage->addSeries(*m_topic, *m_lineAnswer, PadUse::Digits, m_answer);
 }
 
 UnitsPages::~UnitsPages() = default;
 
 void UnitsPages::buildSettingsPage()
 {
-    QWidget* page = m_ctx.page(PageEinheiten);
+    QWidget* page = m_ctx.page(QStringLiteral("Einheiten"));
     addPageBackground(page);
 
     QLabel* title = makeLabel(page, QStringLiteral("LabelEinheiten01"),
@@ -131,7 +120,7 @@ void UnitsPages::buildSettingsPage()
         box->setGeometry(kComboX, kRowTop - 2 + kRowStep * (c - 1), 100, 22);
         if (c == units::Gemischt) {
             box->addItems({QStringLiteral("wie oben"), QStringLiteral("zufällig")});
-            box->setAccessibleName(QStringLiteral("Ziel bei Gemischt"));
+            box->setAccessibleName(QStringLiteral("Umrechnen in (Gemischt)"));
             m_mixedTarget = box;
         } else {
             box->addItems(units::unitNames(c));
@@ -178,7 +167,7 @@ void UnitsPages::buildSettingsPage()
 
 void UnitsPages::buildTaskPage()
 {
-    QWidget* page = m_ctx.page(PageEinheitenAufgaben);
+    QWidget* page = m_ctx.page(QStringLiteral("EinheitenAufgaben"));
     auto* panel = new QFrame(page);
     panel->setObjectName(QStringLiteral("PanelEinheitenAufgaben"));
     auto* fill = new QVBoxLayout(page); // the panel covers the whole page
@@ -204,7 +193,6 @@ void UnitsPages::buildTaskPage()
     m_answer->setFont(rowFont);
     m_answer->setGeometry(units::kAnswerFieldLeft, kAnswerRowY, units::kAnswerFieldWidth,
                           kAnswerHeight);
-    connect(m_answer, &QLineEdit::returnPressed, this, &UnitsPages::confirmClicked);
 
     m_targetUnit = new QLabel(panel);
     m_targetUnit->setObjectName(QStringLiteral("lblEinheiten03"));
@@ -213,18 +201,14 @@ void UnitsPages::buildTaskPage()
                               80, kAnswerHeight);
     m_targetUnit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    QPushButton* ok = makeButton(panel, QStringLiteral("btnEinheitenAufgOK"),
-                                 QStringLiteral("&Ergebnis bestätigen"), units::kAnswerFieldLeft,
-                                 kAnswerRowY + 44, units::kAnswerFieldWidth, 30);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &UnitsPages::confirmClicked);
-    QPushButton* skip = makeButton(panel, QStringLiteral("btnEinheitenAufgUeberspringen"),
-                                   QStringLiteral("&Überspringen"), units::kAnswerFieldLeft,
-                                   kAnswerRowY + 82, units::kAnswerFieldWidth, 30);
-    connect(skip, &QPushButton::clicked, this, &UnitsPages::skipClicked);
-    QPushButton* abort = makeButton(panel, QStringLiteral("btnEinheitenAufgAbbruch"),
-                                    QStringLiteral("&Abbrechen"), 20, 440, 150, 30);
-    connect(abort, &QPushButton::clicked, this, &UnitsPages::abortClicked);
+    m_lineAnswer = std::make_unique<LineAnswer>(m_answer);
+    const SeriesButtonRow row{
+        {"btnEinheitenAufgAbbruch", {20, 440, 150, 30}},
+        {"btnEinheitenAufgUeberspringen",
+         {units::kAnswerFieldLeft, kAnswerRowY + 82, units::kAnswerFieldWidth, 30}},
+        {"btnEinheitenAufgOK",
+         {units::kAnswerFieldLeft, kAnswerRowY + 44, units::kAnswerFieldWidth, 30}}};
+    m_taskPage = new TaskPage(m_ctx, page, m_ctx.page(QStringLiteral("Einheiten")), panel, row);
     QPushButton* help = makeButton(panel, QStringLiteral("btnEinheitenAufgHilfe"),
                                    QStringLiteral("&Umrechnungshilfe"), 369, 440, 150, 30);
     help->setIcon(helpGlyph());
@@ -264,20 +248,16 @@ void UnitsPages::showTask(const units::UnitTask& task)
 void UnitsPages::startClicked()
 {
     if (const std::optional<std::int32_t> count = taskCountForStart(m_count, m_ctx.services.messages))
-        m_series->begin(*count);
+        m_taskPage->begin(0, *count);
 }
 
-void UnitsPages::confirmClicked() { m_series->confirm(m_answer->text()); }
-
-void UnitsPages::skipClicked() { m_series->skip(); }
-
-void UnitsPages::abortClicked() { m_series->abort(); }
+ExerciseSeries& UnitsPages::series() const { return m_taskPage->series(0); }
 
 void UnitsPages::helpClicked() { m_help->showHelp(); }
 
 UnitsPages* installUnitsPages(TopicContext& ctx)
 {
-    return new UnitsPages(ctx, ctx.page(PageEinheiten));
+    return new UnitsPages(ctx, ctx.page(QStringLiteral("Einheiten")));
 }
 
 } // namespace quorvel

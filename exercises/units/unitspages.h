@@ -16,6 +16,8 @@ namespace quorvel {
 
 struct TopicContext;
 class ExerciseSeries;
+class LineAnswer;
+class TaskPage;
 class TUmrechnungshilfe;
 class TUpDownLong;
 namespace units {
@@ -35,12 +37,9 @@ public:
     units::UnitSettings readSettings() const;
 
     void startClicked();   // BitBtnStart02Click
-    void confirmClicked(); // btnEinheitenAufgOKClick
-    void skipClicked();    // btnEinheitenAufgUeberspringenClick
-    void abortClicked();   // btnEinheitenAufgAbbruchClick
     void helpClicked();    // BitBtnEinheiten01Click, also btnEinheitenAufgHilfe
 
-    ExerciseSeries& series() const { return *m_series; }
+    ExerciseSeries& series() const;
     const units::UnitConversionTopic& topic() const { return *m_topic; }
     TUmrechnungshilfe* helpWindow() const { return m_help; }
 
@@ -61,7 +60,8 @@ private:
     QLineEdit* m_answer = nullptr;
     TUmrechnungshilfe* m_help = nullptr;
     std::unique_ptr<units::UnitConversionTopic> m_topic;
-    std::unique_ptr<ExerciseSeries> m_series;
+    std::unique_ptr<LineAnswer> m_lineAnswer;
+    TaskPage* m_taskPage = nullptr; // owned by its page
 };
 
 // Builds this topic's pages inside the exercise notebook and wires them. The returned

@@ -115,32 +115,10 @@ SeriesTexts unitSeriesTexts()
     return t;
 }
 
-UnitConversionTopic::UnitConversionTopic(RandomSource& random,
-                                         std::function<UnitSettings()> readSettings,
-                                         std::function<void(const UnitTask&)> showTask)
-    : m_random(random), m_readSettings(std::move(readSettings)), m_showTask(std::move(showTask))
-{
-}
-
-void UnitConversionTopic::prepareSeries()
-{
-    if (m_readSettings)
-        m_settings = m_readSettings();
-}
-
 int UnitConversionTopic::drawTask()
 {
-    m_task = drawUnitTask(m_settings, m_random);
-    if (m_showTask)
-        m_showTask(m_task);
+    show(drawUnitTask(m_settings, m_random));
     return m_task.category;
 }
-
-AnswerCheck UnitConversionTopic::checkAnswer(const QString& text)
-{
-    return checkUnitAnswer(m_task, text);
-}
-
-QString UnitConversionTopic::expectedAnswerText() const { return m_task.expectedText(); }
 
 } // namespace quorvel::units

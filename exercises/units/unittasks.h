@@ -3,7 +3,7 @@
 // the page go in, the task (units, quantity, expected value, texts) and the verdict come
 // out. UnitConversionTopic runs them in the shared exercise series frame.
 
-#include "series.h"
+#include "topicadapter.h"
 #include "services.h"
 #include "unittables.h"
 
@@ -64,27 +64,15 @@ SeriesTexts unitSeriesTexts();
 
 // The topic in the exercise series frame. readSettings is asked once per series, at the
 // start; showTask puts each drawn task on the page.
-class UnitConversionTopic : public SeriesTopic {
+class UnitConversionTopic : public TopicAdapter<UnitSettings, UnitTask> {
 public:
-    UnitConversionTopic(RandomSource& random, std::function<UnitSettings()> readSettings,
-                        std::function<void(const UnitTask&)> showTask);
+    using TopicAdapter::TopicAdapter;
 
     int statTopic() const override { return TopicUnits; }
-    void prepareSeries() override;
     int drawTask() override;
-    AnswerCheck checkAnswer(const QString& text) override;
-    QString expectedAnswerText() const override;
+    AnswerCheck checkText(const QString& text) override { return checkUnitAnswer(m_task, text); }
+    QString expectedAnswerText() const override { return m_task.expectedText(); }
     SeriesTexts texts() const override { return unitSeriesTexts(); }
-
-    const UnitTask& task() const { return m_task; }
-    const UnitSettings& settings() const { return m_settings; }
-
-private:
-    RandomSource& m_random;
-    std::function<UnitSettings()> m_readSettings;
-    std::function<void(const UnitTask&)> m_showTask;
-    UnitSettings m_settings;
-    UnitTask m_task;
 };
 
 } // namespace quorvel::units

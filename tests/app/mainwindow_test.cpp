@@ -3,7 +3,9 @@
 #include "fakes.h"
 #include "mainwindow.h"
 #include "numberpad.h"
+#include "statisticspage.h"
 #include "statisticsstore.h"
+#include "worksheetwindow.h"
 
 #include <QAbstractSpinBox>
 #include <QCheckBox>
@@ -87,8 +89,8 @@ TEST_F(MainWindowTest, CaptionSizeAndStartState)
     EXPECT_EQ(exercisePage(), PageGrundrechenarten);
     EXPECT_EQ(win->notebookHaupt01()->count(), 4);
     EXPECT_EQ(win->notebookHaupt01a()->count(), 14);
-    EXPECT_EQ(ts.state.soundOn, 1);
-    EXPECT_TRUE(ts.state.userName.isEmpty());
+    EXPECT_EQ(ts.sound.soundOn(), 1);
+    EXPECT_TRUE(store.userName().isEmpty());
     EXPECT_FALSE(win->numberPad()->padEnabled());
     auto* sound = win->findChild<QCheckBox*>("CheckBoxSound");
     ASSERT_NE(sound, nullptr);
@@ -103,8 +105,21 @@ TEST_F(MainWindowTest, MenuHoldsItsEntries)
     QStringList texts;
     for (QAction* a : datei->actions())
         texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(texts, QStringList({"Hilfe", "Information", "Klassenübersicht …", "-",
-                                  "Programm beenden"}));
+    EXPECT_EQ(texts, QStringList({"Hilfe", "Information", "Klassenübersicht …", "Arbeitsblatt …",
+                                  "-", "Programm beenden"}));
+}
+
+TEST_F(MainWindowTest, WorksheetWindowOpensWithoutAPupilAndOnlyOnce)
+{
+    QAction* blatt = win->findChild<QAction*>("HMenuDateiArbeitsblatt");
+    ASSERT_NE(blatt, nullptr);
+    blatt->trigger();
+    blatt->trigger();
+    const auto windows = win->findChildren<quorvel::worksheet::TFormArbeitsblatt*>();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_TRUE(windows.first()->isVisible());
+    EXPECT_EQ(windows.first()->windowTitle(), QStringLiteral("Arbeitsblatt"));
+    windows.first()->close();
 }
 
 TEST_F(MainWindowTest, SelectionPageButtonsSitWhereDesigned)
@@ -156,7 +171,7 @@ TEST_F(MainWindowTest, EveryGuardedButtonAsksForANameFirst)
 TEST_F(MainWindowTest, TopicButtonsOpenTheirStartPagesAndBackReturns)
 {
     enterName("Anna");
-    ASSERT_EQ(ts.state.userName, "Anna");
+    ASSERT_EQ(store.userName(), "Anna");
     struct Row {
         const char* button;
         int page;
@@ -190,12 +205,12 @@ TEST_F(MainWindowTest, StatisticsButtonsOpenTheStatisticsPage)
 {
     enterName("Anna");
     for (int i = 5; i < int(std::size(kGuarded)); ++i) {
-        ts.state.currentChart = 3;
+        win->findChild<StatisticsPage*>()->showChart(3);
         click(kGuarded[i]);
         EXPECT_EQ(mainPage(), PageStatistik) << kGuarded[i];
         click("BitBtnStat01");
         EXPECT_EQ(mainPage(), PageAuswahl);
-        EXPECT_EQ(ts.state.currentChart, 0);
+        EXPECT_EQ(win->findChild<StatisticsPage*>()->currentChart(), 0);
     }
 }
 
@@ -203,15 +218,15 @@ TEST_F(MainWindowTest, NameDialogCancelAndEmptyName)
 {
     names.answers << "<cancel>";
     click("BitBtnBenutzername");
-    EXPECT_TRUE(ts.state.userName.isEmpty());
+    EXPECT_TRUE(store.userName().isEmpty());
     enterName("Ben");
-    EXPECT_EQ(ts.state.userName, "Ben");
+    EXPECT_EQ(store.userName(), "Ben");
     names.answers << "<cancel>";
     click("BitBtnBenutzername");
-    EXPECT_EQ(ts.state.userName, "Ben"); // cancelling keeps the pupil
+    EXPECT_EQ(store.userName(), "Ben"); // cancelling keeps the pupil
     EXPECT_EQ(names.shownWith.last(), "Ben"); // the dialog offers the current name
     enterName("");
-    EXPECT_TRUE(ts.state.userName.isEmpty()); // an empty name means no pupil
+    EXPECT_TRUE(store.userName().isEmpty()); // an empty name means no pupil
     click("BitBtnGrundrechnen");
     EXPECT_EQ(mainPage(), PageAuswahl);
 }
@@ -220,9 +235,9 @@ TEST_F(MainWindowTest, SoundCheckBoxSwitchesTheProgramWideFlag)
 {
     auto* sound = win->findChild<QCheckBox*>("CheckBoxSound");
     sound->click();
-    EXPECT_EQ(ts.state.soundOn, 0);
+    EXPECT_EQ(ts.sound.soundOn(), 0);
     sound->click();
-    EXPECT_EQ(ts.state.soundOn, 1);
+    EXPECT_EQ(ts.sound.soundOn(), 1);
 }
 
 TEST_F(MainWindowTest, StatusPanelOneShowsTheLongHint)

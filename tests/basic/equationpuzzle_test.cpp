@@ -20,10 +20,18 @@ struct Puzzle : ::testing::Test {
     TestServices ts;
     QString status;
     int page = -1, pad = -1; // pad: -1 untouched, 0 off, 1 on
-    EquationPuzzle p{ts.services,
-                     {{}, [this](const QString& s) { status = s; }, [this](int i) { page = i; },
-                      [this](bool on) { pad = on; }, {}},
-                     1, 0};
+    // The board page is page 1, the settings page page 0.
+    struct Board : PuzzleView {
+        Puzzle& t;
+        explicit Board(Puzzle& test) : t(test) {}
+        void showBoard() override {}
+        void showTaskPage() override { t.page = 1; }
+        void showReturnPage() override { t.page = 0; }
+        void setNumberPadEnabled(bool on) override { t.pad = on; }
+        void setStatusText(const QString& s) override { t.status = s; }
+        void announceRight() override {}
+    } boardView{*this};
+    EquationPuzzle p{ts.services, boardView};
 
     void board(int op, const Column& a, const Column& b, const Column& c, int count = 100)
     {

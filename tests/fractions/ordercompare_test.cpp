@@ -10,14 +10,14 @@ using namespace quorvel::fractions;
 
 namespace {
 
-SimpleFraction fr(int n, int d) { return {n, d}; }
+Fraction fr(int n, int d) { return {n, d}; }
 
 } // namespace
 
 TEST(Ordering, SolvedTable)
 {
     struct Case {
-        std::array<SimpleFraction, 3> shown;
+        std::array<Fraction, 3> shown;
         std::int32_t k;
         std::array<std::int32_t, 6> expected;
         std::array<int, 3> positions;
@@ -45,7 +45,7 @@ TEST(Ordering, SolvedTable)
 TEST(Comparing, SolvedTable)
 {
     struct Case {
-        SimpleFraction a, b;
+        Fraction a, b;
         std::int32_t k;
         std::array<std::int32_t, 4> expected;
         int relation;

@@ -138,7 +138,7 @@ TEST(FractionsSettingsPage, TheTwoGroupsActAsOneChoice)
     EXPECT_TRUE(h.item(1, 2)->isChecked());
     EXPECT_EQ(h.find<QButtonGroup>("RadioGroupBruch02Buttons")->checkedId(), -1);
     EXPECT_EQ(h.ts.log.events, (QStringList{"sound MUSIN01", "sound MUSIN01"}));
-    h.ts.state.soundOn = 0;
+    h.ts.sound.setSoundOn(false);
     h.ts.log.clear();
     h.clickItem(1, 3); // within the group: the click alone
     EXPECT_EQ(h.ts.log.events, QStringList{"sound MUSIN01 (off)"});

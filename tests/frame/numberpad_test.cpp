@@ -11,11 +11,12 @@ using namespace quorvel;
 
 TEST(NumberPad, DigitsAndCommandsGoToThePageOnScreen)
 {
-    int page = 2;
+    QWidget taskPage, settingsPage;
+    const QWidget* page = &taskPage;
     NumberPad pad([&] { return page; });
     QLineEdit field;
     QStringList calls;
-    pad.registerTarget(2, {&field, [&] { calls << "ok"; }, [&] { calls << "skip"; },
+    pad.registerTarget(&taskPage, {&field, [&] { calls << "ok"; }, [&] { calls << "skip"; },
                            [&] { calls << "abort"; }});
     EXPECT_FALSE(pad.padEnabled());
     pad.setPadEnabled(true);
@@ -31,7 +32,7 @@ TEST(NumberPad, DigitsAndCommandsGoToThePageOnScreen)
     QTest::mouseClick(pad.findChild<QPushButton*>("BitBtnAbbruch01"), Qt::LeftButton);
     EXPECT_EQ(calls, QStringList({"ok", "skip", "abort"}));
 
-    page = 0; // the settings page: nothing reacts
+    page = &settingsPage; // nothing reacts
     QTest::mouseClick(pad.findChild<QPushButton*>("SB05"), Qt::LeftButton);
     QTest::mouseClick(pad.findChild<QPushButton*>("BitBtnErgebnis01"), Qt::LeftButton);
     EXPECT_EQ(field.text(), "1209");
@@ -40,7 +41,7 @@ TEST(NumberPad, DigitsAndCommandsGoToThePageOnScreen)
 
 TEST(NumberPad, AllFourteenControlsStartDisabled)
 {
-    NumberPad pad([] { return 0; });
+    NumberPad pad([]() -> const QWidget* { return nullptr; });
     const auto buttons = pad.findChildren<QPushButton*>();
     EXPECT_EQ(buttons.size(), 14);
     for (auto* b : buttons)

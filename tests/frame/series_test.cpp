@@ -11,7 +11,7 @@ using namespace quorvel::test;
 namespace {
 
 // Each task's answer is its number times ten; type cycles 1, 2, 1, 2 ...
-class CountingTopic : public SeriesTopic {
+class CountingTopic : public OneFieldTopic {
 public:
     int statTopic() const override { return TopicBasic; }
     QString startRefusal() override { return refusal; }
@@ -22,7 +22,7 @@ public:
         expected = drawn * 10;
         return drawn % 2 == 1 ? 1 : 2;
     }
-    AnswerCheck checkAnswer(const QString& text) override
+    AnswerCheck checkText(const QString& text) override
     {
         bool ok = false;
         const int v = text.toInt(&ok);
@@ -41,20 +41,10 @@ public:
 struct Fixture : ::testing::Test {
     TestServices ts;
     CountingTopic topic;
-    QString status = QStringLiteral("untouched");
-    QStringList view;
-    ExerciseSeries series{ts.services, topic, makeView(), 2, 0};
-
-    SeriesView makeView()
-    {
-        SeriesView v;
-        v.setStatusText = [this](const QString& s) { status = s; ts.log.add("status " + s); };
-        v.showPage = [this](int p) { ts.log.add(QStringLiteral("page %1").arg(p)); };
-        v.setNumberPadEnabled = [this](bool on) { ts.log.add(on ? "pad on" : "pad off"); };
-        v.clearAnswer = [this] { view << "clear"; };
-        v.focusAnswer = [this] { view << "focus"; };
-        return v;
-    }
+    RecordingView recorder{ts.log, 2, 0};
+    const QString& status = recorder.status;
+    QStringList& view = recorder.answer;
+    ExerciseSeries series{ts.services, topic, recorder};
 };
 
 } // namespace
@@ -64,8 +54,8 @@ TEST_F(Fixture, WholeSeriesRightAtOnce)
     ASSERT_TRUE(series.begin(2));
     EXPECT_EQ(ts.random.seedings, 1);
     EXPECT_EQ(topic.prepared, 1);
-    series.confirm("10");
-    series.confirm("20");
+    series.confirm({"10"});
+    series.confirm({"20"});
     EXPECT_FALSE(series.running());
     EXPECT_EQ(ts.log.events,
               QStringList({"changed 3", "page 2", "pad on", "given 3 1", "status Aufgabe 1 von 2",
@@ -79,9 +69,9 @@ TEST_F(Fixture, WrongThenRightCountsGivenOnly)
 {
     series.begin(2);
     ts.log.clear();
-    series.confirm("11");
+    series.confirm({"11"});
     EXPECT_EQ(series.wrongAttempts(), 1);
-    series.confirm("10");
+    series.confirm({"10"});
     EXPECT_EQ(ts.log.events,
               QStringList({"sound wrong", "message Das von Ihnen eingegebene\rErgebnis ist leider falsch !\r",
                            "given 3 2", "status Aufgabe 2 von 2"}));
@@ -91,8 +81,8 @@ TEST_F(Fixture, TwoWrongOnLastTaskShowsResultAndEnds)
 {
     series.begin(1);
     ts.log.clear();
-    series.confirm("1");
-    series.confirm("2");
+    series.confirm({"1"});
+    series.confirm({"2"});
     EXPECT_EQ(ts.log.events,
               QStringList({"sound wrong", "message Das von Ihnen eingegebene\rErgebnis ist leider falsch !\r",
                            "sound wrong",
@@ -105,8 +95,8 @@ TEST_F(Fixture, EmptyAndInvalidAnswersChangeNothing)
 {
     series.begin(3);
     ts.log.clear();
-    series.confirm("");
-    series.confirm("12a");
+    series.confirm({""});
+    series.confirm({"12a"});
     EXPECT_EQ(series.wrongAttempts(), 0);
     EXPECT_EQ(series.taskNumber(), 1);
     ASSERT_EQ(ts.messages.messages.size(), 2u);
@@ -131,7 +121,7 @@ TEST_F(Fixture, SkipAndAbort)
     ts.log.clear();
     series.abort();
     EXPECT_EQ(ts.log.events, QStringList({"status ", "pad off", "page 0", "sound MUSIN02"}));
-    series.confirm("10"); // nothing runs any more
+    series.confirm({"10"}); // nothing runs any more
     EXPECT_EQ(ts.log.events.size(), 4);
 }
 
@@ -148,10 +138,10 @@ TEST_F(Fixture, TopicTextsAndKindAndSoundSwitch)
     topic.t.emptyAnswer = QStringLiteral("Sie haben noch keinen Wert eingegeben");
     topic.t.wrongAnswer = QStringLiteral("Das von Ihnen eingegebene Ergebnis ist falsch.\r");
     topic.t.wrongKind = MessageKind::Warning;
-    ts.state.soundOn = 0;
+    ts.sound.setSoundOn(false);
     series.begin(1);
-    series.confirm("");
-    series.confirm("3");
+    series.confirm({""});
+    series.confirm({"3"});
     ASSERT_EQ(ts.messages.messages.size(), 2u);
     EXPECT_EQ(ts.messages.messages[0].text, "Sie haben noch keinen Wert eingegeben");
     EXPECT_EQ(ts.messages.messages[1].kind, MessageKind::Warning);
@@ -171,37 +161,47 @@ TEST_F(Fixture, TaskCountWrapsAsSixteenBits)
 TEST_F(Fixture, DeclaredRulesOfATopic)
 {
     struct MarkingTopic : CountingTopic {
-        AnswerCheck checkAnswer(const QString& text) override
+        int drawTask() override
+        {
+            attempts = 0;
+            return CountingTopic::drawTask();
+        }
+        AnswerCheck checkText(const QString& text) override
         {
             if (text == QLatin1String("halb"))
                 return {AnswerState::Notice, QStringLiteral("Zu wenige Werte !")};
-            return CountingTopic::checkAnswer(text);
+            return CountingTopic::checkText(text);
         }
-        QString wrongMessage(int attempts, bool finished) const override
+        QString wrongMessage(bool finished) const override
         {
             return QStringLiteral("falsch %1%2").arg(attempts).arg(finished ? " fertig" : "");
         }
-        void onWrongAnswer(int attempts, bool finished) override
+        void onWrongAnswer(bool finished) override
         {
+            ++attempts;
             marks << QStringLiteral("%1%2").arg(attempts).arg(finished ? "!" : "");
         }
+        int attempts = 0; // wrong tries at the task on screen
         QStringList marks;
     } marking;
     marking.t.rightJingleAfterWrong = true;
     marking.t.clearAfterWrong = false;
-    int rights = 0;
-    SeriesView v = makeView();
-    v.announceRight = [&] { ++rights; };
-    ExerciseSeries s{ts.services, marking, v, 2, 0};
+    struct Counting : RecordingView {
+        using RecordingView::RecordingView;
+        void announceRight() override { ++rights; }
+        int rights = 0;
+    } v{ts.log, 2, 0};
+    const int& rights = v.rights;
+    ExerciseSeries s{ts.services, marking, v};
 
     s.begin(3);
-    view.clear();
+    v.answer.clear();
     ts.log.clear();
-    s.confirm("halb");               // task 1: a notice, no try used
-    s.confirm("1");                  // wrong once: the text stays
-    s.confirm("10");                 // right at the second try: jingle, not counted
-    s.confirm("5");                  // task 2: wrong twice, finished
-    s.confirm("6");
+    s.confirm({"halb"});               // task 1: a notice, no try used
+    s.confirm({"1"});                  // wrong once: the text stays
+    s.confirm({"10"});                 // right at the second try: jingle, not counted
+    s.confirm({"5"});                  // task 2: wrong twice, finished
+    s.confirm({"6"});
     s.skip();                        // task 3 skipped: the series ends
     EXPECT_EQ(marking.marks, QStringList({"1", "1", "2!"}));
     EXPECT_EQ(rights, 1);
@@ -211,7 +211,7 @@ TEST_F(Fixture, DeclaredRulesOfATopic)
                            "message falsch 1", "sound wrong", "message falsch 2 fertig",
                            "given 3 1", "status Aufgabe 3 von 3", "status ", "pad off",
                            "page 0", "sound MUSIN02"}));
-    EXPECT_EQ(view.count("clear"), 2); // only the new tasks empty the field
+    EXPECT_EQ(v.answer.count("clear"), 2); // only the new tasks empty the field
     // Every new task put the typing back into the answer field, skipped ones too.
-    EXPECT_EQ(view.count("focus"), 2 + 5); // two new tasks, five confirms
+    EXPECT_EQ(v.answer.count("focus"), 2 + 5); // two new tasks, five confirms
 }

@@ -24,7 +24,6 @@ struct Pages : ::testing::Test, PageHarness {
     {
         installNumberSystemsPages(ctx);
         pages->setCurrentIndex(PageZahlensysteme);
-        ts.state.userName = QStringLiteral("Anna");
     }
 
     template <class T> T* find(int page, const char* name)
@@ -109,7 +108,7 @@ TEST_F(Pages, EachButtonOpensTheCalculatorWithItsCaptionsAndTheJingle)
 
 TEST_F(Pages, JingleFollowsTheSoundSwitch)
 {
-    ts.state.soundOn = 0;
+    ts.sound.setSoundOn(false);
     open("BitBtnZSys02");
     EXPECT_EQ(ts.log.events, QStringList{QStringLiteral("sound MUSIN02 (off)")});
 }
@@ -286,11 +285,13 @@ TEST_F(Pages, TheFieldsBehindANoticeShowWhatTheStepHasDoneSoFar)
         }
         void showError(const QString& t) override { showMessage(t, MessageKind::Error, 0, 0, {}); }
     } peek;
-    Services s{ts.state, ts.stats, ts.sound, peek, ts.random, ts.clock};
+    Services s{ts.stats, ts.sound, peek, ts.random, ts.clock};
     QStackedWidget other;
-    for (int i = 0; i < ExercisePageCount; ++i)
+    for (const char* name : kExercisePageNames) {
         other.addWidget(new QWidget);
-    TopicContext c{s, &other, nullptr, nullptr, {}, {}};
+        other.widget(other.count() - 1)->setObjectName(QString::fromLatin1(name));
+    }
+    TopicContext c{s, &other, nullptr, nullptr, {}, {}, {}};
     installNumberSystemsPages(c);
     peek.dec = other.widget(PageZahlensystemeBerechnung)->findChild<QLineEdit*>("EditZahlen02");
     peek.sys = other.widget(PageZahlensystemeBerechnung)->findChild<QLineEdit*>("EditZahlen03");

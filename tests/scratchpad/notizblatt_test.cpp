@@ -272,7 +272,7 @@ TEST(ScratchPadInMainWindow, DrawingSurvivesPagesTopicsAndPupils)
     ASSERT_EQ(win.notebookHaupt01()->currentIndex(), PageStatistik);
     click("BitBtnStat01");
     click("BitBtnBenutzername"); // Ben
-    ASSERT_EQ(ts.services.state.userName, QStringLiteral("Ben"));
+    ASSERT_EQ(store.userName(), QStringLiteral("Ben"));
     click("BitBtnBruchrechnung");
     ASSERT_EQ(win.notebookHaupt01()->currentIndex(), PageAufgaben);
     EXPECT_EQ(sheet->sheet().image(), drawn);

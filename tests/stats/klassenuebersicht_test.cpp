@@ -314,7 +314,7 @@ TEST(OverviewMenu, OpensWithoutAPupilAndReadsTheDataDirectory)
     EXPECT_TRUE(overview->isVisible());
     EXPECT_EQ(overview->model()->rowCount(), 8);
     EXPECT_TRUE(ts.messages.messages.empty());
-    EXPECT_TRUE(ts.services.state.userName.isEmpty());
+    EXPECT_TRUE(store.userName().isEmpty());
     // Asked again: the same window, read again.
     writeBytes(dataDir.filePath(QStringLiteral("Ben.qvz")), formatStatsFile(emptyHistory(5), 5));
     entry->trigger();

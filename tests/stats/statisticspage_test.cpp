@@ -25,7 +25,6 @@ namespace {
 struct PageFixture : ::testing::Test {
     QTemporaryDir dir;
     EventLog log;
-    AppState state;
     RecordingMessages messages{log};
     FixedClock clock{QDate(2026, 12, 7)};
     StatisticsStore store{clock, messages};
@@ -37,8 +36,7 @@ struct PageFixture : ::testing::Test {
         ASSERT_TRUE(dir.isValid());
         store.setDataDirectory(dir.path());
         ASSERT_TRUE(store.chooseUser(QStringLiteral("Anna")));
-        state.userName = QStringLiteral("Anna");
-        page = std::make_unique<StatisticsPage>(state, store, messages);
+        page = std::make_unique<StatisticsPage>(store, messages);
         page->onBack = [this] { ++backs; };
         page->resize(800, 515);
     }
@@ -56,8 +54,7 @@ struct PageFixture : ::testing::Test {
 
     void open(int topic, int part)
     {
-        state.statsSelectionTopic = std::uint8_t(topic);
-        state.statsSelectionPart = std::uint8_t(part);
+        page->setSelection(std::uint8_t(topic), std::uint8_t(part));
         page->refresh();
     }
 
@@ -113,7 +110,7 @@ TEST_F(PageFixture, EachButtonDrawsItsChartAndNamesIt)
     };
     for (const auto& c : cases) {
         QTest::mouseClick(button(c.button), Qt::LeftButton);
-        EXPECT_EQ(state.currentChart, c.chart);
+        EXPECT_EQ(page->currentChart(), c.chart);
         EXPECT_EQ(page->chartArea()->accessibleName(), QString::fromUtf8(c.name));
         EXPECT_TRUE(page->chartArea()->accessibleDescription().contains(QString::fromUtf8(c.figures)))
             << page->chartArea()->accessibleDescription().toStdString();
@@ -135,9 +132,9 @@ TEST_F(PageFixture, ZurueckForgetsTheChart)
 {
     open(3, 1);
     QTest::mouseClick(button("BitBtnStat05"), Qt::LeftButton);
-    EXPECT_EQ(state.currentChart, 4);
+    EXPECT_EQ(page->currentChart(), 4);
     QTest::mouseClick(button("BitBtnStat01"), Qt::LeftButton);
-    EXPECT_EQ(state.currentChart, 0);
+    EXPECT_EQ(page->currentChart(), 0);
     EXPECT_EQ(backs, 1);
     EXPECT_TRUE(page->currentOps().empty());
     EXPECT_FALSE(button("BitBtnStatBild")->isEnabled());

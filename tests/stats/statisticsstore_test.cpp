@@ -145,27 +145,28 @@ TEST_F(StoreFixture, ASaveWhoseLastRecordIsTodayAppendsNothing)
 TEST_F(StoreFixture, ThroughTheSeriesFrameSecondTriesSkipsAndAbortsCountAsGivenOnly)
 {
     // A topic whose every task is of type 2 and has the answer "5".
-    struct FiveTopic : SeriesTopic {
+    struct FiveTopic : OneFieldTopic {
         int statTopic() const override { return TopicNumberSystems; }
         int drawTask() override { return 2; }
-        AnswerCheck checkAnswer(const QString& t) override
+        AnswerCheck checkText(const QString& t) override
         {
             return {t == "5" ? AnswerState::Right : AnswerState::Wrong, {}};
         }
         QString expectedAnswerText() const override { return "5"; }
     } topic;
     TestServices ts;
-    Services services{ts.state, store, ts.sound, ts.messages, ts.random, ts.clock};
-    ExerciseSeries run(services, topic, SeriesView{}, 8, 6);
+    Services services{store, ts.sound, ts.messages, ts.random, ts.clock};
+    NullView view;
+    ExerciseSeries run(services, topic, view);
 
     store.chooseUser("Anna");
     ASSERT_TRUE(run.begin(5));
     EXPECT_TRUE(store.topic(TopicNumberSystems).changed);
-    run.confirm("5"); // task 1: right at once
-    run.confirm("4"); // task 2: wrong ...
-    run.confirm("5"); // ... then right
-    run.confirm("1"); // task 3: wrong twice
-    run.confirm("2");
+    run.confirm({"5"}); // task 1: right at once
+    run.confirm({"4"}); // task 2: wrong ...
+    run.confirm({"5"}); // ... then right
+    run.confirm({"1"}); // task 3: wrong twice
+    run.confirm({"2"});
     run.skip();       // task 4 skipped
     run.abort();      // task 5 on screen at the abort
     EXPECT_EQ(store.topic(TopicNumberSystems).pending[1], (StatCounts{5, 1}));

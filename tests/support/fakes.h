@@ -2,6 +2,7 @@
 // Recorders and scripted sources for tests: every call lands in one shared log, so a
 // test can check the order of counts, jingles and notices.
 
+#include "series.h"
 #include "services.h"
 
 #include <QStringList>
@@ -38,15 +39,18 @@ private:
 class RecordingSound final : public SoundSink {
 public:
     explicit RecordingSound(EventLog& log) : m_log(log) {}
-    void musik(const char* name, std::uint8_t on) override { rec(QString::fromLatin1(name), on); }
-    void fehlerMusik(std::uint8_t on) override { rec(QStringLiteral("wrong"), on); }
-    void richtigMusik(std::uint8_t on) override { rec(QStringLiteral("right"), on); }
-
-private:
-    void rec(const QString& what, std::uint8_t on)
+    // "sound WHAT", or "sound WHAT (off)" with the switch off.
+    void record(const QString& what, std::uint8_t on)
     {
         m_log.add(QStringLiteral("sound ") + what + (on == 1 ? QString() : QStringLiteral(" (off)")));
     }
+
+protected:
+    void playNamed(const char* name, std::uint8_t on) override { record(QString::fromLatin1(name), on); }
+    void playWrong(std::uint8_t on) override { record(QStringLiteral("wrong"), on); }
+    void playRight(std::uint8_t on) override { record(QStringLiteral("right"), on); }
+
+private:
     EventLog& m_log;
 };
 
@@ -101,16 +105,62 @@ public:
     QDate date;
 };
 
+// A series view that records into the log: "page N" with the task page as `taskPage` and
+// the settings page as `returnPage`, "pad on"/"pad off", "status TEXT"; what happens to
+// the answer field goes to `answer` ("clear", "focus").
+struct RecordingView : SeriesView {
+    RecordingView(EventLog& log, int taskPage, int returnPage)
+        : log(log), taskPage(taskPage), returnPage(returnPage)
+    {
+    }
+    void showTaskPage() override { showPage(taskPage); }
+    void showReturnPage() override { showPage(returnPage); }
+    void setNumberPadEnabled(bool on) override
+    {
+        pad = on;
+        log.add(on ? QStringLiteral("pad on") : QStringLiteral("pad off"));
+    }
+    void setStatusText(const QString& text) override
+    {
+        status = text;
+        log.add(QStringLiteral("status ") + text);
+    }
+    void clearAnswer() override { answer << QStringLiteral("clear"); }
+    void focusAnswer() override { answer << QStringLiteral("focus"); }
+    void announceRight() override {}
+
+    void showPage(int p)
+    {
+        page = p;
+        log.add(QStringLiteral("page %1").arg(p));
+    }
+    EventLog& log;
+    int taskPage, returnPage;
+    int page = -1, pad = -1; // pad: -1 untouched, 0 off, 1 on
+    QString status = QStringLiteral("untouched");
+    QStringList answer;
+};
+
+// A series view that shows nothing.
+struct NullView : SeriesView {
+    void showTaskPage() override {}
+    void showReturnPage() override {}
+    void setNumberPadEnabled(bool) override {}
+    void setStatusText(const QString&) override {}
+    void clearAnswer() override {}
+    void focusAnswer() override {}
+    void announceRight() override {}
+};
+
 // Everything a topic needs, recorded.
 struct TestServices {
     EventLog log;
-    AppState state;
     RecordingStats stats{log};
     RecordingSound sound{log};
     RecordingMessages messages{log};
     ScriptedRandom random;
     FixedClock clock;
-    Services services{state, stats, sound, messages, random, clock};
+    Services services{stats, sound, messages, random, clock};
 };
 
 } // namespace quorvel::test

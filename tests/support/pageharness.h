@@ -2,6 +2,7 @@
 // The exercise notebook as the main window builds it: fourteen empty 539 x 500 pages,
 // the number pad beside them and a TopicContext over recorded services. Topic page
 // tests build their pages into it.
+#include "exercisepages.h"
 #include "fakes.h"
 #include "numberpad.h"
 #include "topiccontext.h"
@@ -22,7 +23,7 @@ struct PageHarness {
     TestServices ts;
     QWidget window;
     QStackedWidget* pages = new QStackedWidget(&window);
-    NumberPad* pad = new NumberPad([this] { return pages->currentIndex(); }, &window);
+    NumberPad* pad = new NumberPad([this] { return pages->currentWidget(); }, &window);
     QString status;         // status bar panel 0
     bool logStatus = false; // also put "status ..." into the event log
     int backClicks = 0;     // Back buttons of the start pages
@@ -40,8 +41,9 @@ struct PageHarness {
         window.resize(800, 590);
         pages->setGeometry(0, 0, 539, 500);
         pad->move(545, 312);
-        for (int i = 0; i < ExercisePageCount; ++i) {
+        for (const char* name : kExercisePageNames) {
             auto* p = new QWidget;
+            p->setObjectName(QString::fromLatin1(name));
             p->resize(539, 500);
             pages->addWidget(p);
         }

@@ -280,15 +280,14 @@ struct TopicRun {
     QString status;
     units::UnitConversionTopic topic{ts.random, [this] { return settings; },
                                      [this](const UnitTask& t) { shown.push_back(t); }};
-    ExerciseSeries series{ts.services, topic, view(), 5, 4};
-
-    SeriesView view()
-    {
-        SeriesView v;
-        v.setStatusText = [this](const QString& s) { status = s; };
-        v.showPage = [this](int p) { ts.log.add(QStringLiteral("page %1").arg(p)); };
-        return v;
-    }
+    struct View : NullView {
+        TopicRun& run;
+        explicit View(TopicRun& r) : run(r) {}
+        void setStatusText(const QString& s) override { run.status = s; }
+        void showTaskPage() override { run.ts.log.add(QStringLiteral("page 5")); }
+        void showReturnPage() override { run.ts.log.add(QStringLiteral("page 4")); }
+    } view{*this};
+    ExerciseSeries series{ts.services, topic, view};
 };
 
 } // namespace
@@ -304,7 +303,7 @@ TEST(UnitSeries, MixedCountsEachTaskUnderItsDrawnFamily)
         while (run.series.running()) {
             // Answer every other task right, skip the rest.
             if (answered++ % 2 == 0)
-                run.series.confirm(formatNumber(run.topic.task().expected));
+                run.series.confirm({formatNumber(run.topic.task().expected)});
             else
                 run.series.skip();
         }

@@ -37,19 +37,21 @@ void recordLookup(const char* name) { g_lookups << QString::fromLatin1(name); }
 class ForwardingSound final : public SoundSink {
 public:
     explicit ForwardingSound(EventLog& log) : m_record(log) {}
-    void musik(const char* name, std::uint8_t on) override
+
+protected:
+    void playNamed(const char* name, std::uint8_t on) override
     {
-        m_record.musik(name, on);
+        m_record.record(QString::fromLatin1(name), on);
         quorsound::musik(name, on);
     }
-    void fehlerMusik(std::uint8_t on) override
+    void playWrong(std::uint8_t on) override
     {
-        m_record.fehlerMusik(on);
+        m_record.record(QStringLiteral("wrong"), on);
         quorsound::fehlerMusik(on);
     }
-    void richtigMusik(std::uint8_t on) override
+    void playRight(std::uint8_t on) override
     {
-        m_record.richtigMusik(on);
+        m_record.record(QStringLiteral("right"), on);
         quorsound::richtigMusik(on);
     }
 
@@ -58,7 +60,7 @@ private:
 };
 
 // Task i expects the answer i.
-class NumberedTopic final : public SeriesTopic {
+class NumberedTopic final : public OneFieldTopic {
 public:
     int statTopic() const override { return TopicBasic; }
     QString startRefusal() override { return {}; }
@@ -68,7 +70,7 @@ public:
         ++task;
         return 1;
     }
-    AnswerCheck checkAnswer(const QString& text) override
+    AnswerCheck checkText(const QString& text) override
     {
         return {text.toInt() == task ? AnswerState::Right : AnswerState::Wrong, {}};
     }
@@ -78,13 +80,12 @@ public:
 
 struct Window : ::testing::Test {
     EventLog log;
-    AppState state;
     RecordingStats stats{log};
     ForwardingSound sound{log};
     RecordingMessages messages{log};
     ScriptedRandom random;
     FixedClock clock;
-    Services services{state, stats, sound, messages, random, clock};
+    Services services{stats, sound, messages, random, clock};
     QTemporaryDir dataDir;
     StatisticsStore store{clock, messages};
     QStringList written; // statistics files the store wrote
@@ -122,20 +123,14 @@ struct Window : ::testing::Test {
     {
         log.clear();
         NumberedTopic topic;
-        SeriesView view;
-        view.setStatusText = [](const QString&) {};
-        view.showPage = [](int) {};
-        view.setNumberPadEnabled = [](bool) {};
-        view.clearAnswer = [] {};
-        view.focusAnswer = [] {};
-        ExerciseSeries series(window->services(), topic, view, PageGrundAufgaben,
-                              PageGrundrechenarten);
+        NullView view;
+        ExerciseSeries series(window->services(), topic, view);
         EXPECT_TRUE(series.begin(3));
-        series.confirm(QStringLiteral("1"));
-        series.confirm(QStringLiteral("0"));
-        series.confirm(QStringLiteral("2"));
-        series.confirm(QStringLiteral("0"));
-        series.confirm(QStringLiteral("0"));
+        series.confirm({QStringLiteral("1")});
+        series.confirm({QStringLiteral("0")});
+        series.confirm({QStringLiteral("2")});
+        series.confirm({QStringLiteral("0")});
+        series.confirm({QStringLiteral("0")});
         EXPECT_FALSE(series.running());
         return log.events.filter(QStringLiteral("sound "));
     }
@@ -149,14 +144,14 @@ TEST_F(Window, SoundIsOnAtStart)
     EXPECT_TRUE(soundBox()->isChecked());
     EXPECT_EQ(soundBox()->text(), QStringLiteral("Sound"));
     EXPECT_EQ(soundBox()->toolTip(), QStringLiteral("Sound an/aus"));
-    EXPECT_EQ(state.soundOn, 1);
+    EXPECT_EQ(sound.soundOn(), 1);
 }
 
 TEST_F(Window, UncheckingSoundSilencesAWholeSeriesAndCheckingBringsItBack)
 {
     QTest::mouseClick(soundBox(), Qt::LeftButton);
     ASSERT_FALSE(soundBox()->isChecked());
-    EXPECT_EQ(state.soundOn, 0);
+    EXPECT_EQ(sound.soundOn(), 0);
     const QStringList off = runSeries();
     // Right at the second try counts nothing and plays nothing.
     EXPECT_EQ(off, QStringList({"sound MUSIN02 (off)", "sound right (off)", "sound wrong (off)",
@@ -166,7 +161,7 @@ TEST_F(Window, UncheckingSoundSilencesAWholeSeriesAndCheckingBringsItBack)
 
     QTest::mouseClick(soundBox(), Qt::LeftButton);
     ASSERT_TRUE(soundBox()->isChecked());
-    EXPECT_EQ(state.soundOn, 1);
+    EXPECT_EQ(sound.soundOn(), 1);
     const QStringList on = runSeries();
     EXPECT_EQ(on, QStringList({"sound MUSIN02", "sound right", "sound wrong", "sound wrong",
                                "sound wrong", "sound MUSIN02"}));
@@ -182,14 +177,14 @@ TEST_F(Window, SpaceKeyTogglesTheSwitchToo)
 {
     soundBox()->setFocus();
     QTest::keyClick(soundBox(), Qt::Key_Space);
-    EXPECT_EQ(state.soundOn, 0);
+    EXPECT_EQ(sound.soundOn(), 0);
     QTest::keyClick(soundBox(), Qt::Key_Space);
-    EXPECT_EQ(state.soundOn, 1);
+    EXPECT_EQ(sound.soundOn(), 1);
 }
 
 TEST_F(Window, UncheckingDoesNotStopTheJinglePlaying)
 {
-    window->services().sound.richtigMusik(state.soundOn);
+    window->services().sound.richtigMusik();
     ASSERT_EQ(quorsound::testhooks::deviceState(), quorsound::testhooks::DeviceState::Open);
     const Uint32 before = SDL_GetQueuedAudioSize(quorsound::testhooks::device());
     ASSERT_GT(before, 0u);
@@ -217,7 +212,7 @@ TEST_F(Window, TopBarProgrammBeendenSavesChangedStatisticsAndCloses)
 {
     window->show();
     window->BitBtnBenutzernameClick();
-    ASSERT_EQ(state.userName, QStringLiteral("Anna"));
+    ASSERT_EQ(store.userName(), QStringLiteral("Anna"));
     written.clear();
     store.markStatsChanged(TopicBasic);
     store.countTaskGiven(TopicBasic, 1);

@@ -35,13 +35,12 @@ struct FlowFixture : ::testing::Test {
     QTemporaryDir home;
     QString dir;
     EventLog log;
-    AppState state;
     RecordingSound sound{log};
     RecordingMessages messages{log};
     ScriptedRandom random;
     FixedClock clock{QDate(2026, 12, 7)};
     StatisticsStore store{clock, messages};
-    Services services{state, store, sound, messages, random, clock};
+    Services services{store, sound, messages, random, clock};
 
     // Each dialog takes the next answer; nullopt is "Abbrechen".
     std::deque<std::optional<QString>> answers;
@@ -69,11 +68,12 @@ struct FlowFixture : ::testing::Test {
                 return true;
             });
         // As the program start does: find the data directory under the data home.
-        state.dataDirectory = prepareDataDirectory();
-        dir = state.dataDirectory;
+        dir = prepareDataDirectory();
         ASSERT_EQ(dir, home.path() + "/Programme/Quorvel V1.5/");
         store.setDataDirectory(dir);
     }
+
+    StatisticsPage* statsPage() const { return window->findChild<StatisticsPage*>(); }
 
     void click(const char* name)
     {
@@ -118,7 +118,7 @@ QString basicLine(int g, int c)
 TEST_F(FlowFixture, ASecondNameWritesTheFirstPupilsFilesBeforeReadingTheSecond)
 {
     chooseName(QStringLiteral("Anna"));
-    EXPECT_EQ(state.userName, "Anna");
+    EXPECT_EQ(store.userName(), "Anna");
     EXPECT_EQ(statsFiles().size(), 5);
     basicSeries(3, 2);
 
@@ -132,7 +132,7 @@ TEST_F(FlowFixture, ASecondNameWritesTheFirstPupilsFilesBeforeReadingTheSecond)
     EXPECT_EQ(asked, QStringList({"", "Anna"}));
     EXPECT_EQ(annaWhileAsking, basicLine(3, 2));
     EXPECT_FALSE(bertExistedWhileAsking);
-    EXPECT_EQ(state.userName, "Bert");
+    EXPECT_EQ(store.userName(), "Bert");
     EXPECT_EQ(store.userName(), "Bert");
     EXPECT_EQ(firstLine("Bert", ".qvg"), kTodayBasicZero);
     EXPECT_EQ(firstLine("Anna", ".qvg"), basicLine(3, 2));
@@ -145,7 +145,7 @@ TEST_F(FlowFixture, CancellingReloadsTheSamePupilWithoutLoss)
     chooseName(QStringLiteral("Anna"));
     basicSeries(4, 4);
     chooseName(std::nullopt);
-    EXPECT_EQ(state.userName, "Anna");
+    EXPECT_EQ(store.userName(), "Anna");
     EXPECT_EQ(firstLine("Anna", ".qvg"), basicLine(4, 4));
     const StatRecord* today = store.topic(TopicBasic).record(" 07.12.2026");
     ASSERT_NE(today, nullptr);
@@ -160,9 +160,9 @@ TEST_F(FlowFixture, CancellingReloadsTheSamePupilWithoutLoss)
 TEST_F(FlowFixture, CancellingOrClearingWithoutAPupilLeavesNone)
 {
     chooseName(std::nullopt);
-    EXPECT_TRUE(state.userName.isEmpty());
+    EXPECT_TRUE(store.userName().isEmpty());
     chooseName(QString());
-    EXPECT_TRUE(state.userName.isEmpty());
+    EXPECT_TRUE(store.userName().isEmpty());
     EXPECT_TRUE(statsFiles().isEmpty());
     click("BitBtnStatistik01");
     ASSERT_EQ(messages.messages.size(), 1u);
@@ -175,7 +175,7 @@ TEST_F(FlowFixture, ClearingTheNameSavesThePupilAndThenWritesNothing)
     chooseName(QStringLiteral("Anna"));
     basicSeries(2, 1);
     chooseName(QString());
-    EXPECT_TRUE(state.userName.isEmpty());
+    EXPECT_TRUE(store.userName().isEmpty());
     EXPECT_EQ(firstLine("Anna", ".qvg"), basicLine(2, 1));
     const QStringList files = statsFiles();
     services.stats.markStatsChanged(TopicUnits);
@@ -221,8 +221,8 @@ TEST_F(FlowFixture, AStatisticsButtonWritesOnlyTheChangedTopics)
     services.stats.countTaskGiven(TopicNumberSystems, 5);
     click("BitBtnStatistik04");
     EXPECT_EQ(window->notebookHaupt01()->currentIndex(), PageStatistik);
-    EXPECT_EQ(state.statsSelectionTopic, 3);
-    EXPECT_EQ(state.statsSelectionPart, 1);
+    EXPECT_EQ(statsPage()->selectionTopic(), 3);
+    EXPECT_EQ(statsPage()->selectionPart(), 1);
     for (const char* ext : kExts) {
         const bool changed = QByteArray(ext) == ".qvg" || QByteArray(ext) == ".qvz";
         EXPECT_EQ(mtime(file("Anna", ext)) != aged[ext], changed) << ext;
@@ -243,7 +243,7 @@ TEST_F(FlowFixture, AHostileNameKeepsThePreviousPupilAndWritesNothing)
         const QStringList before = listTree(home.path());
         messages.messages.clear();
         chooseName(QString::fromLatin1(n));
-        EXPECT_EQ(state.userName, "Anna") << n;
+        EXPECT_EQ(store.userName(), "Anna") << n;
         EXPECT_EQ(store.userName(), "Anna") << n;
         ASSERT_EQ(messages.messages.size(), 1u) << n;
         EXPECT_TRUE(messages.messages[0].text.contains("kann nicht als Benutzername verwendet werden"));
@@ -253,16 +253,15 @@ TEST_F(FlowFixture, AHostileNameKeepsThePreviousPupilAndWritesNothing)
     EXPECT_FALSE(QFileInfo::exists(home.path() + "/Programme/x.qvg"));
     // Without a previous pupil a hostile name leaves none.
     window.reset();
-    state = AppState{};
     StatisticsStore fresh{clock, messages};
-    TFormHaupt w(Services{state, fresh, sound, messages, random, clock}, fresh,
+    TFormHaupt w(Services{fresh, sound, messages, random, clock}, fresh,
                  [](QWidget*, const QString&, QString* name) {
                      *name = QStringLiteral("../../x");
                      return true;
                  });
     fresh.setDataDirectory(dir);
     w.BitBtnBenutzernameClick();
-    EXPECT_TRUE(state.userName.isEmpty());
+    EXPECT_TRUE(fresh.userName().isEmpty());
     EXPECT_FALSE(QFileInfo::exists(home.path() + "/x.qvg"));
 }
 
@@ -276,7 +275,7 @@ TEST_F(FlowFixture, AFailedSaveIsShownOnceAndTheNameCanStillBeChanged)
     });
     chooseName(std::nullopt); // the error, then the dialog; cancelled: Anna stays
     EXPECT_EQ(asked, QStringList({"", "Anna"}));
-    EXPECT_EQ(state.userName, "Anna");
+    EXPECT_EQ(store.userName(), "Anna");
     ASSERT_EQ(messages.messages.size(), 1u); // the save's error only, not once more
     EXPECT_TRUE(messages.messages[0].error);
     EXPECT_TRUE(messages.messages[0].text.contains(file("Anna", ".qvg")));
@@ -286,7 +285,7 @@ TEST_F(FlowFixture, AFailedSaveIsShownOnceAndTheNameCanStillBeChanged)
     store.setFileWriter(&writeFileAtomically);
     chooseName(QStringLiteral("Bert"));
     EXPECT_EQ(firstLine("Anna", ".qvg"), basicLine(2, 2));
-    EXPECT_EQ(state.userName, "Bert");
+    EXPECT_EQ(store.userName(), "Bert");
 }
 
 TEST_F(FlowFixture, AnUnwritableFolderDoesNotHoldThePupil)
@@ -299,7 +298,7 @@ TEST_F(FlowFixture, AnUnwritableFolderDoesNotHoldThePupil)
     });
     messages.messages.clear();
     chooseName(QStringLiteral("Bert"));
-    EXPECT_EQ(state.userName, "Bert");
+    EXPECT_EQ(store.userName(), "Bert");
     // One box for Anna's failed save, one for Bert's five files that could not be written.
     ASSERT_EQ(messages.messages.size(), 2u);
     EXPECT_TRUE(messages.messages[0].text.contains(file("Anna", ".qvg")));
@@ -315,12 +314,12 @@ TEST_F(FlowFixture, TheSelectionPageShowsWhoIsCounted)
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text(), "Noch kein Benutzer angemeldet");
     chooseName(QStringLiteral("  Anna "));
-    EXPECT_EQ(state.userName, "Anna");
+    EXPECT_EQ(store.userName(), "Anna");
     EXPECT_EQ(label->text(), "Angemeldet: Anna");
     EXPECT_TRUE(QFileInfo::exists(file("Anna", ".qvg")));
     // Blanks only are no name, like an empty field: nobody is counted afterwards.
     chooseName(QStringLiteral("   "));
-    EXPECT_TRUE(state.userName.isEmpty());
+    EXPECT_TRUE(store.userName().isEmpty());
     EXPECT_EQ(label->text(), "Noch kein Benutzer angemeldet");
     EXPECT_TRUE(statsFiles().filter("   ").isEmpty());
     messages.messages.clear();
@@ -345,7 +344,7 @@ TEST_F(FlowFixture, AFileThatCouldNotBeReadDoesNotHoldThePupilForever)
     messages.messages.clear();
     chooseName(QStringLiteral("Bert"));
     EXPECT_EQ(asked, QStringList({"", "Anna"})) << "the name dialog was shown";
-    EXPECT_EQ(state.userName, "Bert");
+    EXPECT_EQ(store.userName(), "Bert");
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_TRUE(messages.messages[0].error);
     EXPECT_TRUE(messages.messages[0].text.contains(file("Anna", ".qve")));
@@ -371,7 +370,7 @@ TEST_F(FlowFixture, ASeriesShowsAtOnceInTheDayChart)
     ASSERT_EQ(window->notebookHaupt01()->currentIndex(), PageStatistik);
     ASSERT_NE(area(), nullptr);
     click("BitBtnStat03");
-    EXPECT_EQ(state.currentChart, 2);
+    EXPECT_EQ(statsPage()->currentChart(), 2);
     EXPECT_TRUE(area()->accessibleDescription().contains("Subtraktion 4 gerechnet, 3 richtig"));
     // The blue bars: 4 tasks at the top of the axis, 3 right at 400 - 262.5 -> 138.
     const QImage img = area()->grab().toImage();
@@ -381,7 +380,7 @@ TEST_F(FlowFixture, ASeriesShowsAtOnceInTheDayChart)
 
     // Back, more tasks, open again: the same chart shows the new counts at once.
     click("BitBtnStat01");
-    EXPECT_EQ(state.currentChart, 0);
+    EXPECT_EQ(statsPage()->currentChart(), 0);
     services.stats.markStatsChanged(TopicBasic);
     for (int i = 0; i < 4; ++i)
         services.stats.countTaskGiven(TopicBasic, 2);

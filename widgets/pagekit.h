@@ -1,5 +1,5 @@
 #pragma once
-// Small builders shared by the topic pages, so every page looks and behaves alike.
+// Small builders shared by the pages, so every page looks and behaves alike.
 
 #include <QString>
 
@@ -9,12 +9,6 @@ class QPushButton;
 class QWidget;
 
 namespace quorvel {
-
-struct TopicContext;
-
-// "&Zurück zur Auswahl": 200 x 30, bold 10 pt, at y 440 of a topic's start page.
-QPushButton* addBackButton(QWidget* page, const QString& objectName, TopicContext& ctx,
-                           const QString& hint = QString());
 
 // A button at a fixed place with its name, caption and accessible name set.
 QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& caption,

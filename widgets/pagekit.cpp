@@ -1,5 +1,4 @@
 #include "pagekit.h"
-#include "topiccontext.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -118,24 +117,6 @@ void setHint(QWidget* w, const QString& hint)
 {
     w->setToolTip(shortHint(hint));
     w->setStatusTip(longHint(hint));
-}
-
-QPushButton* addBackButton(QWidget* page, const QString& objectName, TopicContext& ctx,
-                           const QString& hint)
-{
-    QPushButton* b = makeButton(page, objectName, QStringLiteral("&Zurück zur Auswahl"), 20, 440,
-                                200, 30);
-    QFont f = b->font();
-    f.setBold(true);
-    f.setPointSize(10);
-    b->setFont(f);
-    if (!hint.isEmpty())
-        setHint(b, hint);
-    QObject::connect(b, &QPushButton::clicked, page, [&ctx] {
-        if (ctx.backToSelection)
-            ctx.backToSelection();
-    });
-    return b;
 }
 
 } // namespace quorvel
