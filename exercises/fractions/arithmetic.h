@@ -59,11 +59,17 @@ public:
 
     int drawTask() override;
     bool mixedOperations() const { return m_mixed; }
+    // "a/b c/d": the two fractions as shown; the operation is the statistics type.
+    QString cardText() const override;
+    bool poseCard(int type, const QString& text) override;
+    const ArithmeticTask& task() const { return m_task; }
 
 protected:
     void startKind(const FractionSettings& settings) override;
 
 private:
+    void showTask();
+
     RandomSource& m_random;
     std::function<void(const ArithmeticTask&)> m_show;
     bool m_mixed = false;
