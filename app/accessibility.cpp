@@ -1,5 +1,7 @@
 #include "accessibility.h"
 
+#include "comboaccessible.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QDialog>
@@ -40,6 +42,7 @@ void installWindowAccessibility()
 {
     static const bool installed = (QAccessible::installFactory(windowFactory), true);
     Q_UNUSED(installed);
+    installComboAccessibility();
 }
 
 } // namespace quorvel

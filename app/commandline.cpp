@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "worksheetcommand.h"
+
 #ifndef QUORVEL_VERSION
 #define QUORVEL_VERSION "1.51"
 #endif
@@ -46,7 +48,9 @@ std::string helpText()
            "\n"
            "Ohne Option öffnet sich das Programmfenster. Die Ergebnisse jedes Schülers\n"
            "stehen in \"~/.local/share/Programme/Quorvel V1.5/\". Das Handbuch öffnet\n"
-           "sich im Programm mit F1 oder über \"Datei > Hilfe\".\n";
+           "sich im Programm mit F1 oder über \"Datei > Hilfe\".\n"
+           "\n"
+           + worksheet::worksheetHelpText();
 }
 
 CommandLineAnswer answerCommandLine(const std::vector<std::string>& args)

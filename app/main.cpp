@@ -1,6 +1,7 @@
 #include "appsetup.h"
 #include "commandline.h"
 #include "program.h"
+#include "worksheetcommand.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -9,6 +10,10 @@
 
 int main(int argc, char** argv)
 {
+    // A worksheet is written without any window (quorvel --arbeitsblatt ... --pdf DATEI).
+    if (quorvel::worksheet::isWorksheetCall(std::vector<std::string>(argv + 1, argv + argc)))
+        return quorvel::worksheet::runWorksheetCommand(argc, argv);
+
     const quorvel::CommandLineAnswer answer =
         quorvel::answerCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!answer.startWindow) {

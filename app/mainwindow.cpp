@@ -8,6 +8,7 @@
 #include "handbookwindow.h"
 #include "keyboard.h"
 #include "klassenuebersicht.h"
+#include "worksheetwindow.h"
 #include "numberpad.h"
 #include "numbersystemspages.h"
 #include "pagekit.h"
@@ -203,6 +204,18 @@ void TFormHaupt::buildMenu()
         else
             w = new TFormKlassenuebersicht([this] { return m_store.dataDirectory(); },
                                            m_services.messages, this);
+        w->show();
+        w->raise();
+        w->activateWindow();
+    });
+    // Worksheets for the classroom; also without a pupil chosen. One window, kept.
+    QAction* blatt = datei->addAction(QStringLiteral("Arbeitsblatt …"));
+    blatt->setObjectName(QStringLiteral("HMenuDateiArbeitsblatt"));
+    connect(blatt, &QAction::triggered, this, [this] {
+        using worksheet::TFormArbeitsblatt;
+        auto* w = findChild<TFormArbeitsblatt*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!w)
+            w = new TFormArbeitsblatt([this](const QString& text) { m_services.messages.showMessage(text); }, this);
         w->show();
         w->raise();
         w->activateWindow();

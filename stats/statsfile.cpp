@@ -63,10 +63,11 @@ namespace {
 
 class Reader {
 public:
-    explicit Reader(const QByteArray& data) : m_data(data) {}
+    // Plain pointer and size: the loops below run once per byte of the file.
+    explicit Reader(const QByteArray& data) : m_bytes(data.constData()), m_size(data.size()) {}
 
-    bool atEnd() const { return m_pos >= m_data.size(); }
-    char peek() const { return m_data.at(m_pos); }
+    bool atEnd() const { return m_pos >= m_size; }
+    char peek() const { return m_bytes[m_pos]; }
     int line() const { return m_line; }
 
     static bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -105,9 +106,9 @@ public:
     QString token() const
     {
         qsizetype end = m_pos;
-        while (end < m_data.size() && !isBlank(m_data.at(end)) && !isLineEnd(m_data.at(end)))
+        while (end < m_size && !isBlank(m_bytes[end]) && !isLineEnd(m_bytes[end]))
             ++end;
-        return printable(m_data.mid(m_pos, std::min<qsizetype>(end - m_pos, 20)));
+        return printable(QByteArrayView(m_bytes + m_pos, std::min<qsizetype>(end - m_pos, 20)));
     }
 
     // Digits at the current position, kept modulo 65536; false if there is no count here.
@@ -129,15 +130,16 @@ public:
         return true;
     }
 
-    QByteArray restOfLine()
+    // A view into the data, so reading a date copies nothing.
+    QByteArrayView restOfLine()
     {
         const qsizetype start = m_pos;
         while (!atEnd() && !isLineEnd(peek()))
             ++m_pos;
-        return m_data.mid(start, m_pos - start);
+        return QByteArrayView(m_bytes + start, m_pos - start);
     }
 
-    static QString printable(const QByteArray& bytes)
+    static QString printable(QByteArrayView bytes)
     {
         QString s = QString::fromLatin1(bytes);
         for (QChar& ch : s)
@@ -147,12 +149,13 @@ public:
     }
 
 private:
-    const QByteArray& m_data;
+    const char* m_bytes;
+    qsizetype m_size;
     qsizetype m_pos = 0;
     int m_line = 1;
 };
 
-bool isDateShape(const QByteArray& d)
+bool isDateShape(QByteArrayView d)
 {
     if (d.size() != 10 || d.at(2) != '.' || d.at(5) != '.')
         return false;
@@ -173,9 +176,11 @@ ParseResult parseStatsFile(const QByteArray& data, int types, StatHistory& histo
 {
     Reader in(data);
     const int records = std::min<int>(kHistoryLength, int(history.size()));
+    // One record's counts are gathered here and taken over only when its line is whole;
+    // the buffer serves every line, so reading a file allocates little.
+    std::vector<StatCounts> counts(std::size_t(std::max(types, 0)));
     for (int r = 0; r < records; ++r) {
-        StatRecord rec;
-        rec.counts.resize(types);
+        std::fill(counts.begin(), counts.end(), StatCounts{});
         for (int j = 0; j < 2 * types; ++j) {
             in.skipSpace();
             if (in.atEnd())
@@ -189,20 +194,24 @@ ParseResult parseStatsFile(const QByteArray& data, int types, StatHistory& histo
                              QStringLiteral("Zeile %1: „%2“ ist keine gültige Zahl.")
                                  .arg(in.line())
                                  .arg(in.token()));
-            StatCounts& c = rec.counts[j / 2];
+            StatCounts& c = counts[std::size_t(j / 2)];
             (j % 2 == 0 ? c.given : c.correct) = v;
         }
         const int line = in.line();
-        const QByteArray rest = in.restOfLine().trimmed();
+        const QByteArrayView rest = in.restOfLine().trimmed();
         if (rest.isEmpty())
             return fault(r, line, QStringLiteral("Zeile %1: Das Datum fehlt.").arg(line));
         if (!isDateShape(rest))
             return fault(r, line,
                          QStringLiteral("Zeile %1: „%2“ ist kein gültiges Datum.")
                              .arg(line)
-                             .arg(Reader::printable(rest.left(20))));
-        rec.date = QLatin1Char(' ') + QString::fromLatin1(rest);
-        history[r] = std::move(rec);
+                             .arg(Reader::printable(rest.first(std::min<qsizetype>(rest.size(), 20)))));
+        StatRecord& rec = history[std::size_t(r)];
+        rec.counts = counts; // same size, so the record's own buffer is reused
+        rec.date.resize(11);
+        rec.date[0] = QLatin1Char(' ');
+        for (int i = 0; i < 10; ++i)
+            rec.date[1 + i] = QLatin1Char(rest.at(i));
         in.takeLineEnd();
     }
     in.skipSpace();

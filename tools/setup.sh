@@ -6,7 +6,8 @@ pkgs=(cmake ninja-build g++ pkg-config libgtest-dev
       qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-qpa-plugins
       libsdl2-dev xvfb xauth xdotool x11-utils imagemagick dbus-x11
       fonts-liberation2 fonts-comic-neue fonts-dejavu-core sox
-      desktop-file-utils appstream groff-base)
+      desktop-file-utils appstream groff-base
+      poppler-utils)
 # The libFuzzer targets need clang (tools/fuzz.sh sets QUORVEL_FUZZ=1).
 if [ "${QUORVEL_FUZZ:-0}" = 1 ]; then pkgs+=(clang); fi
 missing=()

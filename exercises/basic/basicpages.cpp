@@ -4,7 +4,6 @@
 #include "gappage.h"
 #include "gradientfill.h"
 #include "inputfilter.h"
-#include "numberpad.h"
 #include "pagekit.h"
 #include "puzzlepage.h"
 #include "topiccontext.h"

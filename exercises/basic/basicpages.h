@@ -8,8 +8,6 @@
 #include "taskpage.h"
 
 #include <QObject>
-#include <array>
-#include <functional>
 #include <memory>
 
 class QAbstractButton;

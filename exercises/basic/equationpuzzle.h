@@ -9,7 +9,6 @@
 #include <QString>
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 
 namespace quorvel::basic {

@@ -1,7 +1,6 @@
 #include "gappage.h"
 
 #include "basicpages.h"
-#include "numberpad.h"
 #include "pagekit.h"
 #include "topiccontext.h"
 

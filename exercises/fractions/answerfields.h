@@ -8,7 +8,6 @@
 
 #include <QColor>
 #include <QObject>
-#include <functional>
 #include <vector>
 
 class QButtonGroup;

@@ -128,25 +128,19 @@ QString arithmeticTaskText(const ArithmeticTask& task)
         .arg(task.second.denominator);
 }
 
-FractionArithmeticTopic::FractionArithmeticTopic(RandomSource& random,
-                                                 std::function<void(const ArithmeticTask&)> show)
-    : m_random(random), m_show(std::move(show))
+void FractionArithmeticTopic::prepareSeries()
 {
-}
-
-void FractionArithmeticTopic::startKind(const FractionSettings& settings)
-{
-    const int item = settings.arithmeticItem < 0 ? 0 : settings.arithmeticItem;
+    TopicAdapter::prepareSeries();
+    const int item = m_settings.arithmeticItem < 0 ? 0 : m_settings.arithmeticItem;
     m_mixed = item == 4;
     m_operation = m_mixed ? OpAddition : item + 1;
-    m_difficulty = settings.difficulty;
 }
 
 int FractionArithmeticTopic::drawTask()
 {
     if (m_mixed)
         m_operation = drawNonZero(m_random, 5);
-    const auto [a, b] = drawFractionOperands(m_random, m_operation, m_difficulty);
+    const auto [a, b] = drawFractionOperands(m_random, m_operation, m_settings.difficulty);
     m_task = solveFractionTask(m_operation, a, b);
     showTask();
     return m_operation;
@@ -159,17 +153,16 @@ void FractionArithmeticTopic::showTask()
     for (int i = 0; i < 6; ++i)
         fields.push_back(AnswerField::integer(m_task.expected[std::size_t(i)], all || i < 2));
     setAnswerFields(std::move(fields));
-    if (m_show)
-        m_show(m_task);
+    show();
 }
 
-QString FractionArithmeticTopic::cardText() const
+QString FractionArithmeticTopic::encodeTask(const ArithmeticTask& task) const
 {
     return QStringLiteral("%1/%2 %3/%4")
-        .arg(m_task.first.numerator)
-        .arg(m_task.first.denominator)
-        .arg(m_task.second.numerator)
-        .arg(m_task.second.denominator);
+        .arg(task.first.numerator)
+        .arg(task.first.denominator)
+        .arg(task.second.numerator)
+        .arg(task.second.denominator);
 }
 
 bool FractionArithmeticTopic::poseCard(int type, const QString& text)
@@ -195,7 +188,8 @@ bool FractionArithmeticTopic::poseCard(int type, const QString& text)
         f[std::size_t(i)] = Fraction{n, d};
     }
     // A difference is never negative.
-    if (type == OpSubtraction && qint64(f[0].numerator) * f[1].denominator < qint64(f[1].numerator) * f[0].denominator)
+    if (type == OpSubtraction
+        && qint64(f[0].numerator) * f[1].denominator < qint64(f[1].numerator) * f[0].denominator)
         return false;
     m_operation = type;
     m_task = solveFractionTask(type, f[0], f[1]);

@@ -53,29 +53,24 @@ std::pair<Fraction, Fraction> drawFractionOperands(RandomSource& random, int ope
 // "2/3 + 1/4 =": the task as one line, for a screen reader.
 QString arithmeticTaskText(const ArithmeticTask& task);
 
-class FractionArithmeticTopic final : public FractionKindTopic {
+class FractionArithmeticTopic final : public FractionKind<ArithmeticTask> {
 public:
-    FractionArithmeticTopic(RandomSource& random, std::function<void(const ArithmeticTask&)> show);
+    using TopicAdapter::TopicAdapter;
 
+    void prepareSeries() override;
     int drawTask() override;
     bool mixedOperations() const { return m_mixed; }
     // "a/b c/d": the two fractions as shown; the operation is the statistics type.
-    QString cardText() const override;
+    QString encodeTask(const ArithmeticTask& task) const override;
+    // Poses the card's two fractions with the kind's own solving and fields.
     bool poseCard(int type, const QString& text) override;
-    const ArithmeticTask& task() const { return m_task; }
-
-protected:
-    void startKind(const FractionSettings& settings) override;
 
 private:
+    // The fields of m_task set up, then the task shown.
     void showTask();
 
-    RandomSource& m_random;
-    std::function<void(const ArithmeticTask&)> m_show;
     bool m_mixed = false;
     int m_operation = OpAddition;
-    int m_difficulty = 0;
-    ArithmeticTask m_task;
 };
 
 } // namespace quorvel::fractions

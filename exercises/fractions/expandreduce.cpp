@@ -101,30 +101,23 @@ ExpandReduceTask drawExpandReduceTask(ExpandKind kind, int difficulty, RandomSou
 
 QString expandTooFewNotice() { return QStringLiteral("Zu wenige Eingaben !"); }
 
-ExpandReduceTopic::ExpandReduceTopic(RandomSource& random,
-                                     std::function<void(const ExpandReduceTask&)> show)
-    : m_random(random), m_show(std::move(show))
+void ExpandReduceTopic::prepareSeries()
 {
-}
-
-void ExpandReduceTopic::startKind(const FractionSettings& settings)
-{
+    TopicAdapter::prepareSeries();
     constexpr int kReduceItem = 1; // "kürzen" in the second group of the settings page
-    m_kind = settings.otherItem == kReduceItem ? ExpandKind::Reduce : ExpandKind::Expand;
-    m_difficulty = settings.difficulty;
+    m_kind = m_settings.otherItem == kReduceItem ? ExpandKind::Reduce : ExpandKind::Expand;
 }
 
 int ExpandReduceTopic::drawTask()
 {
-    m_task = drawExpandReduceTask(m_kind, m_difficulty, m_random);
+    m_task = drawExpandReduceTask(m_kind, m_settings.difficulty, m_random);
     const ExpandLayout& l = expandLayout(m_task.form);
     const auto expected = m_task.expected();
     std::vector<AnswerField> fields;
     for (int i = 0; i < kExpandFieldCount; ++i)
         fields.push_back(AnswerField::integer(expected[std::size_t(i)], l.editVisible[std::size_t(i)]));
     setAnswerFields(std::move(fields));
-    if (m_show)
-        m_show(m_task);
+    show();
     return m_task.statType();
 }
 

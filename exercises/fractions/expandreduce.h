@@ -67,23 +67,19 @@ QString expandTooFewNotice();
 
 // "erweitern" and "kürzen" in the series frame: which of the two is read from the settings
 // at the start; every task draws its numbers and its question form anew.
-class ExpandReduceTopic final : public FractionKindTopic {
+class ExpandReduceTopic final : public FractionKind<ExpandReduceTask> {
 public:
-    ExpandReduceTopic(RandomSource& random, std::function<void(const ExpandReduceTask&)> show);
+    using TopicAdapter::TopicAdapter;
 
+    void prepareSeries() override;
     int drawTask() override;
     int focusField() const override;
 
 protected:
-    void startKind(const FractionSettings& settings) override;
     MultiFieldTexts fieldTexts() const override;
 
 private:
-    RandomSource& m_random;
-    std::function<void(const ExpandReduceTask&)> m_show;
     ExpandKind m_kind = ExpandKind::Expand;
-    int m_difficulty = 0;
-    ExpandReduceTask m_task;
 };
 
 } // namespace quorvel::fractions

@@ -2,13 +2,6 @@
 
 namespace quorvel::fractions {
 
-void FractionKindTopic::prepareSeries()
-{
-    if (m_readSettings)
-        m_settings = m_readSettings();
-    startKind(m_settings);
-}
-
 void FractionKindTopic::setAnswerFields(std::vector<AnswerField> fields)
 {
     m_fields = std::move(fields);

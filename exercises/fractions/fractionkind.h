@@ -5,7 +5,7 @@
 // red and green marks after a wrong try and their notices, the statistics topic.
 
 #include "multifield.h"
-#include "series.h"
+#include "topicadapter.h"
 
 #include <functional>
 
@@ -22,8 +22,6 @@ struct FractionSettings {
 class FractionKindTopic : public SeriesTopic {
 public:
     int statTopic() const final { return TopicFractions; }
-    // Reads the settings, then hands them to the kind.
-    void prepareSeries() final;
     // The texts of all fields in field order, hidden ones included.
     AnswerCheck checkAnswer(const QStringList& fields) final;
     // The expected values of the visible fields, as green corrections show them.
@@ -33,7 +31,6 @@ public:
     void onWrongAnswer(bool finished) override;
 
     // Supplied by the page when the kind is registered.
-    void setSettingsReader(std::function<FractionSettings()> read) { m_readSettings = std::move(read); }
     void setMarkPainter(std::function<void(const FieldMarks&)> paint) { m_paint = std::move(paint); }
 
     const std::vector<AnswerField>& answerFields() const { return m_fields; }
@@ -42,19 +39,20 @@ public:
     virtual int focusField() const;
 
 protected:
-    // Called at the start of a series, after the generator is seeded.
-    virtual void startKind(const FractionSettings& settings) { Q_UNUSED(settings); }
     // The notices in which kinds differ (defaults: the arithmetic ones).
     virtual MultiFieldTexts fieldTexts() const { return {}; }
     // Called from drawTask() for every task: the fields in the page's order.
     void setAnswerFields(std::vector<AnswerField> fields);
 
 private:
-    std::function<FractionSettings()> m_readSettings;
     std::function<void(const FieldMarks&)> m_paint;
-    FractionSettings m_settings;
     std::vector<AnswerField> m_fields;
     FieldJudgement m_judgement;
 };
+
+// A fraction kind with its settings and its task: the kind draws, sets up its fields and
+// calls show().
+template <class Task>
+using FractionKind = TopicAdapter<FractionSettings, Task, FractionKindTopic>;
 
 } // namespace quorvel::fractions

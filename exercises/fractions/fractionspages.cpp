@@ -137,6 +137,7 @@ FractionsPages::~FractionsPages() = default;
 void FractionsPages::registerKinds()
 {
     RandomSource& random = m_ctx.services.random;
+    auto read = [this] { return settings(); };
     MessageSink& messages = m_ctx.services.messages;
     QWidget* owner = m_ctx.helpOwner();
     // The help windows are built hidden and kept for the whole run.
@@ -162,27 +163,27 @@ void FractionsPages::registerKinds()
     const std::pair<std::vector<int>, FractionKindBinding> kinds[] = {
         {{-1},
          {std::make_shared<FractionArithmeticTopic>(
-              random, [grund](const ArithmeticTask& t) { grund->showTask(t); }),
+              random, read, [grund](const ArithmeticTask& t) { grund->showTask(t); }),
           grund->fields(), window(m_grundHelp)}},
         {{ItemErweitern, ItemKuerzen},
          {std::make_shared<ExpandReduceTopic>(
-              random, [expand](const ExpandReduceTask& t) { expand->showTask(t); }),
+              random, read, [expand](const ExpandReduceTask& t) { expand->showTask(t); }),
           expand->fields(), window(expandHelp)}},
         {{ItemOrdnen},
-         {std::make_shared<OrderingTopic>(random,
+         {std::make_shared<OrderingTopic>(random, read,
                                           [order](const OrderingTask& t) { order->showTask(t); }),
           order->fields(), ruleText(orderingRuleText)}},
         {{ItemVergleichen},
          {std::make_shared<ComparingTopic>(
-              random, [compare](const ComparingTask& t) { compare->showTask(t); }),
+              random, read, [compare](const ComparingTask& t) { compare->showTask(t); }),
           compare->fields(), ruleText(comparingRuleText)}},
         {{ItemBruchteile},
          {std::make_shared<FractionPartTopic>(
-              random, [part](const FractionPartTask& t) { part->showTask(t); }),
+              random, read, [part](const FractionPartTask& t) { part->showTask(t); }),
           part->fields(), ruleText(fractionPartRuleText)}},
         {{ItemKommaBruch, ItemBruchKomma},
          {std::make_shared<DecimalTopic>(
-              random, [decimal](DecimalDirection d) { decimal->arrange(d); },
+              random, read, [decimal](DecimalDirection d) { decimal->arrange(d); },
               [decimal](const DecimalTask& t) { decimal->showTask(t); }),
           decimal->fields(), window(decimalHelp)}},
     };
@@ -268,7 +269,6 @@ void FractionsPages::registerKind(int otherItem, FractionKindBinding binding)
         return;
     FractionKindTopic* topic = binding.topic.get();
     AnswerFieldSet* fields = binding.fields;
-    topic->setSettingsReader([this] { return settings(); });
     topic->setMarkPainter([fields](const FieldMarks& m) { fields->paint(m); });
 
     Slot& s = m_slots[std::size_t(slot)];

@@ -134,40 +134,28 @@ void addIntegers(std::vector<AnswerField>& fields, const std::array<std::int32_t
 
 } // namespace
 
-OrderingTopic::OrderingTopic(RandomSource& random, std::function<void(const OrderingTask&)> show)
-    : m_random(random), m_show(std::move(show))
-{
-}
-
 int OrderingTopic::drawTask()
 {
-    m_task = drawOrderingTask(m_difficulty, m_random);
+    m_task = drawOrderingTask(m_settings.difficulty, m_random);
     std::vector<AnswerField> fields;
     addIntegers(fields, m_task.expected);
     for (int p : m_task.positions)
         fields.push_back(AnswerField::choice(p));
     setAnswerFields(std::move(fields));
-    if (m_show)
-        m_show(m_task);
+    show();
     return kOrderingType;
 }
 
 MultiFieldTexts OrderingTopic::fieldTexts() const { return tooFewValuesTexts(); }
 
-ComparingTopic::ComparingTopic(RandomSource& random, std::function<void(const ComparingTask&)> show)
-    : m_random(random), m_show(std::move(show))
-{
-}
-
 int ComparingTopic::drawTask()
 {
-    m_task = drawComparingTask(m_difficulty, m_random);
+    m_task = drawComparingTask(m_settings.difficulty, m_random);
     std::vector<AnswerField> fields;
     addIntegers(fields, m_task.expected);
     fields.push_back(AnswerField::choice(m_task.relation));
     setAnswerFields(std::move(fields));
-    if (m_show)
-        m_show(m_task);
+    show();
     return kComparingType;
 }
 

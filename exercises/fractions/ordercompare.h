@@ -56,37 +56,23 @@ QString orderingRuleText();
 QString comparingRuleText();
 
 // "ordnen": fields edBruchOrd01 .. 06 (E1 .. E6), then the three position groups.
-class OrderingTopic final : public FractionKindTopic {
+class OrderingTopic final : public FractionKind<OrderingTask> {
 public:
-    OrderingTopic(RandomSource& random, std::function<void(const OrderingTask&)> show);
+    using TopicAdapter::TopicAdapter;
     int drawTask() override;
 
 protected:
-    void startKind(const FractionSettings& settings) override { m_difficulty = settings.difficulty; }
     MultiFieldTexts fieldTexts() const override;
-
-private:
-    RandomSource& m_random;
-    std::function<void(const OrderingTask&)> m_show;
-    int m_difficulty = 0;
-    OrderingTask m_task;
 };
 
 // "vergleichen": fields edBruchVer01 .. 04 (E1 .. E4), then the relation group.
-class ComparingTopic final : public FractionKindTopic {
+class ComparingTopic final : public FractionKind<ComparingTask> {
 public:
-    ComparingTopic(RandomSource& random, std::function<void(const ComparingTask&)> show);
+    using TopicAdapter::TopicAdapter;
     int drawTask() override;
 
 protected:
-    void startKind(const FractionSettings& settings) override { m_difficulty = settings.difficulty; }
     MultiFieldTexts fieldTexts() const override;
-
-private:
-    RandomSource& m_random;
-    std::function<void(const ComparingTask&)> m_show;
-    int m_difficulty = 0;
-    ComparingTask m_task;
 };
 
 } // namespace quorvel::fractions

@@ -150,44 +150,37 @@ MultiFieldTexts partsDecimalTexts()
     return t;
 }
 
-FractionPartTopic::FractionPartTopic(RandomSource& random,
-                                     std::function<void(const FractionPartTask&)> show)
-    : m_random(random), m_show(std::move(show))
-{
-}
-
 int FractionPartTopic::drawTask()
 {
-    m_task = drawFractionPartTask(m_difficulty, m_random);
+    m_task = drawFractionPartTask(m_settings.difficulty, m_random);
     std::vector<AnswerField> fields;
     for (std::int32_t v : m_task.expected)
         fields.push_back(AnswerField::integer(v));
     setAnswerFields(std::move(fields));
-    if (m_show)
-        m_show(m_task);
+    show();
     return kFractionPartType;
 }
 
-DecimalTopic::DecimalTopic(RandomSource& random, std::function<void(DecimalDirection)> arrange,
-                           std::function<void(const DecimalTask&)> show)
-    : m_random(random), m_arrange(std::move(arrange)), m_show(std::move(show))
+DecimalTopic::DecimalTopic(RandomSource& random, ReadSettings readSettings,
+                           std::function<void(DecimalDirection)> arrange, ShowTask show)
+    : TopicAdapter(random, std::move(readSettings), std::move(show)), m_arrange(std::move(arrange))
 {
 }
 
-void DecimalTopic::startKind(const FractionSettings& settings)
+void DecimalTopic::prepareSeries()
 {
+    TopicAdapter::prepareSeries();
     constexpr int kFractionToDecimalItem = 6; // "Bruchzahl -> Kommazahl"
-    m_direction = settings.otherItem == kFractionToDecimalItem
+    m_direction = m_settings.otherItem == kFractionToDecimalItem
                       ? DecimalDirection::FractionToDecimal
                       : DecimalDirection::DecimalToFraction;
-    m_difficulty = settings.difficulty;
     if (m_arrange)
         m_arrange(m_direction);
 }
 
 int DecimalTopic::drawTask()
 {
-    m_task = drawDecimalTask(m_direction, m_difficulty, m_random);
+    m_task = drawDecimalTask(m_direction, m_settings.difficulty, m_random);
     const auto& e = m_task.expected;
     std::vector<AnswerField> fields = {AnswerField::integer(e[0]), AnswerField::integer(e[1])};
     if (m_direction == DecimalDirection::DecimalToFraction) {
@@ -198,8 +191,7 @@ int DecimalTopic::drawTask()
         fields.push_back(AnswerField::integer(0, /*visible=*/false));
     }
     setAnswerFields(std::move(fields));
-    if (m_show)
-        m_show(m_task);
+    show();
     return m_task.statType();
 }
 

@@ -88,42 +88,31 @@ QString fixedDecimalText(std::int64_t tenThousandths);
 MultiFieldTexts partsDecimalTexts();
 
 // "Bruchteile bestimmen": fields edBruchBrt01 .. 04 (E1 .. E4).
-class FractionPartTopic final : public FractionKindTopic {
+class FractionPartTopic final : public FractionKind<FractionPartTask> {
 public:
-    FractionPartTopic(RandomSource& random, std::function<void(const FractionPartTask&)> show);
+    using TopicAdapter::TopicAdapter;
     int drawTask() override;
 
 protected:
-    void startKind(const FractionSettings& settings) override { m_difficulty = settings.difficulty; }
     MultiFieldTexts fieldTexts() const override { return partsDecimalTexts(); }
-
-private:
-    RandomSource& m_random;
-    std::function<void(const FractionPartTask&)> m_show;
-    int m_difficulty = 0;
-    FractionPartTask m_task;
 };
 
 // "Kommazahl -> Bruchzahl" and "Bruchzahl -> Kommazahl": fields edBruchKB01 .. 04. The
 // direction is read from the settings at the start, when the page is arranged for it;
 // for a fraction to convert edBruchKB03 takes the decimal and edBruchKB04 is hidden.
-class DecimalTopic final : public FractionKindTopic {
+class DecimalTopic final : public FractionKind<DecimalTask> {
 public:
-    DecimalTopic(RandomSource& random, std::function<void(DecimalDirection)> arrange,
-                 std::function<void(const DecimalTask&)> show);
+    DecimalTopic(RandomSource& random, ReadSettings readSettings,
+                 std::function<void(DecimalDirection)> arrange, ShowTask show);
+    void prepareSeries() override;
     int drawTask() override;
 
 protected:
-    void startKind(const FractionSettings& settings) override;
     MultiFieldTexts fieldTexts() const override { return partsDecimalTexts(); }
 
 private:
-    RandomSource& m_random;
     std::function<void(DecimalDirection)> m_arrange;
-    std::function<void(const DecimalTask&)> m_show;
     DecimalDirection m_direction = DecimalDirection::DecimalToFraction;
-    int m_difficulty = 0;
-    DecimalTask m_task;
 };
 
 } // namespace quorvel::fractions

@@ -57,6 +57,11 @@ protected:
     void show(Task task)
     {
         m_task = std::move(task);
+        show();
+    }
+    // Shows m_task as it stands.
+    void show()
+    {
         if (m_showTask)
             m_showTask(m_task);
     }

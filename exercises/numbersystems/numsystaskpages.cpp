@@ -1,7 +1,6 @@
 #include "numsystaskpages.h"
 
 #include "gradientfill.h"
-#include "numberpad.h"
 #include "numsystasks.h"
 #include "pagekit.h"
 #include "taskpage.h"

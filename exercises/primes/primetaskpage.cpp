@@ -11,7 +11,6 @@
 #include <QButtonGroup>
 #include <QFrame>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,7 +1,6 @@
 #include "unitspages.h"
 
 #include "gradientfill.h"
-#include "numberpad.h"
 #include "pagekit.h"
 #include "taskpage.h"
 #include "topiccontext.h"
@@ -121,7 +120,7 @@ void UnitsPages::buildSettingsPage()
         box->setGeometry(kComboX, kRowTop - 2 + kRowStep * (c - 1), 100, 22);
         if (c == units::Gemischt) {
             box->addItems({QStringLiteral("wie oben"), QStringLiteral("zufällig")});
-            box->setAccessibleName(QStringLiteral("Ziel bei Gemischt"));
+            box->setAccessibleName(QStringLiteral("Umrechnen in (Gemischt)"));
             m_mixedTarget = box;
         } else {
             box->addItems(units::unitNames(c));

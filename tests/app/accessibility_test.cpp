@@ -7,6 +7,9 @@
 #include "statisticsstore.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
@@ -19,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include "updownlong.h"
 
 using namespace quorvel;
 using namespace quorvel::test;
@@ -43,6 +47,36 @@ QString plain(QString text)
     text.remove(QLatin1Char('&'));
     text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
     return text.simplified();
+}
+
+// The entries a choosing control offers, as a pupil sees them: a combo box's items, a
+// list's rows, a spinner's shown value. A name that is one of these is the value read
+// twice, not what the control chooses.
+QStringList entriesOf(QWidget* w)
+{
+    QStringList entries;
+    if (auto* box = qobject_cast<QComboBox*>(w)) {
+        for (int i = 0; i < box->count(); ++i)
+            entries << box->itemText(i).simplified();
+    } else if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->model()) {
+        const QAbstractItemModel* m = view->model();
+        for (int r = 0; r < std::min(m->rowCount(view->rootIndex()), 500); ++r)
+            for (int c = 0; c < std::min(m->columnCount(view->rootIndex()), 20); ++c)
+                entries << m->index(r, c, view->rootIndex()).data().toString().simplified();
+    } else if (auto* spin = qobject_cast<QAbstractSpinBox*>(w)) {
+        entries << spin->text().simplified();
+    } else if (auto* upDown = qobject_cast<TUpDownLong*>(w)) {
+        entries << QString::number(upDown->Position());
+    }
+    entries.removeAll(QString());
+    return entries;
+}
+
+bool choosesAValue(QWidget* w)
+{
+    return qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w)
+        || qobject_cast<TUpDownLong*>(w)
+        || (qobject_cast<QAbstractItemView*>(w) && w->focusPolicy() != Qt::NoFocus);
 }
 
 QStringList problemsOf(QWidget* root)
@@ -71,6 +105,17 @@ QStringList problemsOf(QWidget* root)
         const QString description = a->text(QAccessible::Description);
         if (takesFocus && name.isEmpty() && description.isEmpty())
             problems << id + QStringLiteral(": takes the focus but has no name");
+        if (choosesAValue(w)) {
+            if (name.isEmpty())
+                problems << id + QStringLiteral(": chooses a value but has no name");
+            else if (entriesOf(w).contains(name))
+                problems << id + QStringLiteral(": announced by its value \"") + name + '"';
+            if (auto* box = qobject_cast<QComboBox*>(w);
+                box && a->text(QAccessible::Value).simplified() != box->currentText().simplified())
+                problems << id + QStringLiteral(": shows \"") + box->currentText()
+                            + QStringLiteral("\" but its value reads \"")
+                            + a->text(QAccessible::Value) + '"';
+        }
         if (qobject_cast<QTabWidget*>(w) && name.isEmpty())
             problems << id + QStringLiteral(": a tab widget without a name");
         if (auto* label = qobject_cast<QLabel*>(w)) {

@@ -5,6 +5,7 @@
 #include "numberpad.h"
 #include "statisticspage.h"
 #include "statisticsstore.h"
+#include "worksheetwindow.h"
 
 #include <QAbstractSpinBox>
 #include <QCheckBox>
@@ -104,8 +105,21 @@ TEST_F(MainWindowTest, MenuHoldsItsEntries)
     QStringList texts;
     for (QAction* a : datei->actions())
         texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(texts, QStringList({"Hilfe", "Information", "Klassenübersicht …", "-",
-                                  "Programm beenden"}));
+    EXPECT_EQ(texts, QStringList({"Hilfe", "Information", "Klassenübersicht …", "Arbeitsblatt …",
+                                  "-", "Programm beenden"}));
+}
+
+TEST_F(MainWindowTest, WorksheetWindowOpensWithoutAPupilAndOnlyOnce)
+{
+    QAction* blatt = win->findChild<QAction*>("HMenuDateiArbeitsblatt");
+    ASSERT_NE(blatt, nullptr);
+    blatt->trigger();
+    blatt->trigger();
+    const auto windows = win->findChildren<quorvel::worksheet::TFormArbeitsblatt*>();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_TRUE(windows.first()->isVisible());
+    EXPECT_EQ(windows.first()->windowTitle(), QStringLiteral("Arbeitsblatt"));
+    windows.first()->close();
 }
 
 TEST_F(MainWindowTest, SelectionPageButtonsSitWhereDesigned)

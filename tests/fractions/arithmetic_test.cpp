@@ -105,8 +105,9 @@ TEST(FractionArithmetic, TopicDrawsMixedOperationsAndHidesProductFields)
 {
     ScriptedRandom r;
     std::vector<ArithmeticTask> shown;
-    FractionArithmeticTopic topic(r, [&](const ArithmeticTask& t) { shown.push_back(t); });
-    topic.setSettingsReader([] { return FractionSettings{4, -1, 0}; });
+    FractionSettings settings{4, -1, 0};
+    FractionArithmeticTopic topic(r, [&] { return settings; },
+                                  [&](const ArithmeticTask& t) { shown.push_back(t); });
     topic.prepareSeries();
     EXPECT_TRUE(topic.mixedOperations());
     // Operation 0 drawn again, then 3: a multiplication 2/3 x 3/4.
@@ -130,7 +131,7 @@ TEST(FractionArithmetic, TopicDrawsMixedOperationsAndHidesProductFields)
     EXPECT_EQ(arithmeticTaskText(shown.back()), QStringLiteral("4/5 - 3/4 ="));
     EXPECT_TRUE(topic.answerFields()[5].visible);
 
-    topic.setSettingsReader([] { return FractionSettings{3, -1, 2}; });
+    settings = FractionSettings{3, -1, 2};
     topic.prepareSeries();
     EXPECT_FALSE(topic.mixedOperations());
     const std::size_t asked = r.asked.size();

@@ -89,13 +89,15 @@ TEST(ExpandReduce, OnlyVisibleEditsCountAndHiddenOnesPlayNoPart)
     for (const Case& c : cases) {
         test::ScriptedRandom r;
         r.script(c.draws);
-        ExpandReduceTopic topic(r, nullptr);
-        topic.setSettingsReader([&] {
-            FractionSettings s;
-            s.arithmeticItem = -1;
-            s.otherItem = c.item;
-            return s;
-        });
+        ExpandReduceTopic topic(
+            r,
+            [&] {
+                FractionSettings s;
+                s.arithmeticItem = -1;
+                s.otherItem = c.item;
+                return s;
+            },
+            nullptr);
         topic.prepareSeries();
         EXPECT_EQ(topic.drawTask(), c.item == 0 ? 5 : 6);
         const AnswerCheck check = topic.checkAnswer(c.edits);

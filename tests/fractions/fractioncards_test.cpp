@@ -24,10 +24,9 @@ TEST(FractionCards, ArithmeticRoundTripsForEveryOperationAndDifficulty)
     for (int item = 0; item <= 4; ++item)
         for (int difficulty = 0; difficulty <= 2; ++difficulty) {
             test::TestServices ts;
-            FractionArithmeticTopic drawn(ts.random, {});
-            drawn.setSettingsReader([=] { return FractionSettings{item, -1, difficulty}; });
+            FractionArithmeticTopic drawn(ts.random, [=] { return FractionSettings{item, -1, difficulty}; }, {});
             std::vector<ArithmeticTask> shown;
-            FractionArithmeticTopic posed(ts.random, [&](const ArithmeticTask& t) { shown.push_back(t); });
+            FractionArithmeticTopic posed(ts.random, {}, [&](const ArithmeticTask& t) { shown.push_back(t); });
             drawn.prepareSeries();
             for (int i = 0; i < 25; ++i) {
                 const int type = drawn.drawTask();
@@ -50,7 +49,7 @@ TEST(FractionCards, ArithmeticRoundTripsForEveryOperationAndDifficulty)
 TEST(FractionCards, TextsThatAreNoArithmeticTaskArePassedOver)
 {
     test::TestServices ts;
-    FractionArithmeticTopic topic(ts.random, {});
+    FractionArithmeticTopic topic(ts.random, {}, {});
     const struct {
         int type;
         const char* text;
