@@ -16,6 +16,9 @@ public:
     int drawTask() override; // returns CurrentOperation + 4, the statistics type
     AnswerCheck checkText(const QString& text) override;
     QString expectedAnswerText() const override;
+    // "a b c": the operation is the statistics type less 4.
+    QString encodeTask(const GapTask& task) const override;
+    std::optional<GapTask> decodeTask(int type, const QString& text) const override;
 };
 
 // Gap tasks count under the statistics types 5 to 8.

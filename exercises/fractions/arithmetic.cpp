@@ -1,5 +1,7 @@
 #include "arithmetic.h"
 
+#include <QStringList>
+
 #include "fractioncore.h"
 #include "randomdraw.h"
 #include "services.h"
@@ -140,13 +142,59 @@ int FractionArithmeticTopic::drawTask()
         m_operation = drawNonZero(m_random, 5);
     const auto [a, b] = drawFractionOperands(m_random, m_operation, m_settings.difficulty);
     m_task = solveFractionTask(m_operation, a, b);
+    showTask();
+    return m_operation;
+}
+
+void FractionArithmeticTopic::showTask()
+{
     const bool all = arithmeticLayout(m_operation).allFields;
     std::vector<AnswerField> fields;
     for (int i = 0; i < 6; ++i)
         fields.push_back(AnswerField::integer(m_task.expected[std::size_t(i)], all || i < 2));
     setAnswerFields(std::move(fields));
     show();
-    return m_operation;
+}
+
+QString FractionArithmeticTopic::encodeTask(const ArithmeticTask& task) const
+{
+    return QStringLiteral("%1/%2 %3/%4")
+        .arg(task.first.numerator)
+        .arg(task.first.denominator)
+        .arg(task.second.numerator)
+        .arg(task.second.denominator);
+}
+
+bool FractionArithmeticTopic::poseCard(int type, const QString& text)
+{
+    if (type < OpAddition || type > OpDivision)
+        return false;
+    // The largest operands the hardest draw gives.
+    const OperandRange range = operandRange(2);
+    std::array<Fraction, 2> f;
+    const QStringList parts = text.split(QLatin1Char(' '));
+    if (parts.size() != 2)
+        return false;
+    for (int i = 0; i < 2; ++i) {
+        const QStringList nd = parts[i].split(QLatin1Char('/'));
+        bool okN = false, okD = false;
+        if (nd.size() != 2)
+            return false;
+        const int n = nd[0].toInt(&okN);
+        const int d = nd[1].toInt(&okD);
+        if (!okN || !okD || QString::number(n) != nd[0] || QString::number(d) != nd[1] || n < 1
+            || n > range.numerators || d < 1 || d > range.denominators || FractionGcd(n, d) != 1)
+            return false;
+        f[std::size_t(i)] = Fraction{n, d};
+    }
+    // A difference is never negative.
+    if (type == OpSubtraction
+        && qint64(f[0].numerator) * f[1].denominator < qint64(f[1].numerator) * f[0].denominator)
+        return false;
+    m_operation = type;
+    m_task = solveFractionTask(type, f[0], f[1]);
+    showTask();
+    return true;
 }
 
 } // namespace quorvel::fractions

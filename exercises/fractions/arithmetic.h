@@ -60,8 +60,15 @@ public:
     void prepareSeries() override;
     int drawTask() override;
     bool mixedOperations() const { return m_mixed; }
+    // "a/b c/d": the two fractions as shown; the operation is the statistics type.
+    QString encodeTask(const ArithmeticTask& task) const override;
+    // Poses the card's two fractions with the kind's own solving and fields.
+    bool poseCard(int type, const QString& text) override;
 
 private:
+    // The fields of m_task set up, then the task shown.
+    void showTask();
+
     bool m_mixed = false;
     int m_operation = OpAddition;
 };

@@ -47,7 +47,21 @@ bool ExerciseSeries::begin(int taskCount)
 {
     if (!openSeries(m_s, m_view, m_topic.statTopic(), m_topic.startRefusal(), m_usesNumberPad))
         return false;
+    m_given.clear();
     start(taskCount);
+    return true;
+}
+
+bool ExerciseSeries::beginGiven(std::vector<GivenTask> tasks)
+{
+    const QString refusal = tasks.empty()
+                                ? QStringLiteral("Heute ist keine Aufgabe zum Wiederholen fällig.")
+                                : m_topic.startRefusal();
+    if (!openSeries(m_s, m_view, m_topic.statTopic(), refusal, m_usesNumberPad))
+        return false;
+    m_given = std::move(tasks);
+    m_nextGiven = 0;
+    start(int(m_given.size()));
     return true;
 }
 
@@ -66,7 +80,19 @@ void ExerciseSeries::start(int taskCount)
 
 void ExerciseSeries::nextTask()
 {
-    m_currentType = m_topic.drawTask();
+    if (m_given.empty()) {
+        m_currentType = m_topic.drawTask();
+    } else {
+        // A card no longer posable (a changed file) is passed over; the count stays.
+        while (m_nextGiven < m_given.size()
+               && !m_topic.poseCard(m_given[m_nextGiven].type, m_given[m_nextGiven].text))
+            ++m_nextGiven;
+        if (m_nextGiven >= m_given.size()) {
+            finish(true);
+            return;
+        }
+        m_currentType = m_given[m_nextGiven++].type;
+    }
     ++m_taskNumber;
     m_s.stats.countTaskGiven(m_topic.statTopic(), m_currentType);
     m_wrongAttempts = 0;
@@ -105,7 +131,9 @@ void ExerciseSeries::confirm(const QStringList& answer)
             m_view.clearAnswer();
         if (!finished)
             return;
+        reportResult(false);
     } else {
+        reportResult(m_wrongAttempts == 0);
         if (m_wrongAttempts == 0)
             m_s.stats.countTaskCorrect(m_topic.statTopic(), m_currentType);
         if (m_wrongAttempts == 0 || texts.rightJingleAfterWrong)
@@ -118,10 +146,18 @@ void ExerciseSeries::confirm(const QStringList& answer)
         nextTask();
 }
 
+void ExerciseSeries::reportResult(bool firstTry)
+{
+    if (m_results)
+        m_results->taskResult(m_topic.statTopic(), m_currentType, m_topic.cardText(), firstTry);
+}
+
 void ExerciseSeries::skip()
 {
     if (!m_running)
         return;
+    if (m_wrongAttempts > 0)
+        reportResult(false);
     if (m_taskNumber < m_taskCount)
         nextTask();
     else
@@ -132,6 +168,8 @@ void ExerciseSeries::abort()
 {
     if (!m_running)
         return;
+    if (m_wrongAttempts > 0)
+        reportResult(false);
     finish(true);
 }
 

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace quorvel {
 
@@ -55,6 +56,33 @@ public:
     // Called after a wrong try's jingle and before its message: a topic with several
     // answer fields marks them here (red the first time, corrected the last time).
     virtual void onWrongAnswer(bool finished) { Q_UNUSED(finished); }
+
+    // The task on screen as the one line of text a Fehlerkartei card keeps, enough to pose
+    // exactly this task again; empty for a topic whose tasks are not kept.
+    virtual QString cardText() const { return {}; }
+    // Poses the task of a card instead of drawing one (shows it like a drawn task). False
+    // when `text` is no task of this topic and statistics type.
+    virtual bool poseCard(int type, const QString& text)
+    {
+        Q_UNUSED(type);
+        Q_UNUSED(text);
+        return false;
+    }
+};
+
+// Where the frame reports how each task ended that was tried: solved at the first try or
+// not (a wrong try, also one followed by a right answer or a skip). A task skipped
+// without a try is not reported.
+class TaskResultSink {
+public:
+    virtual ~TaskResultSink() = default;
+    virtual void taskResult(int topic, int type, const QString& cardText, bool firstTry) = 0;
+};
+
+// A task a series poses instead of drawing one: a card's statistics type and text.
+struct GivenTask {
+    int type = 0;
+    QString text;
 };
 
 // A topic whose answer is one typed text.
@@ -88,6 +116,11 @@ public:
     // "&Start": refuse with a notice, or mark the topic changed, switch to the task page
     // and run the first task. Returns false when refused.
     bool begin(int taskCount);
+    // Like begin(), but the tasks are the given ones in their order, not drawn. A given
+    // task the topic cannot pose is passed over.
+    bool beginGiven(std::vector<GivenTask> tasks);
+    // Every tried task is reported here (none when empty).
+    void setResultSink(TaskResultSink* sink) { m_results = sink; }
     void confirm(const QStringList& answer);
     void skip();
     void abort();
@@ -101,6 +134,7 @@ private:
     void start(int taskCount);
     void nextTask();
     void finish(bool disablePad);
+    void reportResult(bool firstTry);
 
     Services& m_s;
     SeriesTopic& m_topic;
@@ -111,6 +145,9 @@ private:
     quint16 m_taskNumber = 0;
     int m_wrongAttempts = 0;
     int m_currentType = 0;
+    TaskResultSink* m_results = nullptr;
+    std::vector<GivenTask> m_given; // empty: draw
+    std::size_t m_nextGiven = 0;
 };
 
 QString seriesStatusText(int taskNumber, int taskCount);

@@ -6,6 +6,7 @@
 #include "series.h"
 
 #include <functional>
+#include <optional>
 #include <utility>
 
 namespace quorvel {
@@ -25,6 +26,30 @@ public:
     void prepareSeries() override { m_settings = readSettings(); }
 
     const Task& task() const { return m_task; }
+
+    // A topic whose tasks go on Fehlerkartei cards supplies the two halves of its codec:
+    // the task as one line of text, and back (nothing when the text is no task of `type`).
+    virtual QString encodeTask(const Task& task) const
+    {
+        Q_UNUSED(task);
+        return {};
+    }
+    virtual std::optional<Task> decodeTask(int type, const QString& text) const
+    {
+        Q_UNUSED(type);
+        Q_UNUSED(text);
+        return std::nullopt;
+    }
+
+    QString cardText() const override { return encodeTask(m_task); }
+    bool poseCard(int type, const QString& text) override
+    {
+        std::optional<Task> task = decodeTask(type, text);
+        if (!task)
+            return false;
+        show(std::move(*task));
+        return true;
+    }
 
 protected:
     Settings readSettings() const { return m_readSettings ? m_readSettings() : Settings{}; }

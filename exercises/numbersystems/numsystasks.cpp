@@ -1,5 +1,7 @@
 #include "numsystasks.h"
 
+#include <QStringList>
+
 #include "conversionerror.h"
 #include "numsyscore.h"
 
@@ -156,6 +158,27 @@ AnswerCheck NumeralTaskTopic::checkText(const QString& text)
     if (m_showAnswer && r.fieldText != text)
         m_showAnswer(r.fieldText);
     return r.check;
+}
+
+QString NumeralTaskTopic::encodeTask(const NumeralTask& task) const
+{
+    return QStringLiteral("%1 %2").arg(task.direction).arg(task.value);
+}
+
+std::optional<NumeralTask> NumeralTaskTopic::decodeTask(int type, const QString& text) const
+{
+    const QStringList parts = text.split(QLatin1Char(' '));
+    if (!validKind(type) || parts.size() != 2)
+        return std::nullopt;
+    bool okDir = false, okValue = false;
+    const int direction = parts[0].toInt(&okDir);
+    const int value = parts[1].toInt(&okValue);
+    // Every value the hardest draw of the kind can give, Roman numerals from 1.
+    if (!okDir || !okValue || QString::number(direction) != parts[0] || QString::number(value) != parts[1]
+        || (direction != IntoSystem && direction != IntoDecimal) || value < (type == KindRoman ? 1 : 0)
+        || value >= drawLimit(type, Schwer))
+        return std::nullopt;
+    return makeNumeralTask(TaskSettings{type, Schwer, direction}, value);
 }
 
 } // namespace quorvel::numsys

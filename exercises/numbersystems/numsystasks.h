@@ -96,6 +96,9 @@ public:
     AnswerCheck checkText(const QString& text) override;
     QString expectedAnswerText() const override { return m_task.expectedAnswerText(); }
     SeriesTexts texts() const override { return numeralSeriesTexts(); }
+    // "<direction> <value>": the kind is the statistics type.
+    QString encodeTask(const NumeralTask& task) const override;
+    std::optional<NumeralTask> decodeTask(int type, const QString& text) const override;
 
 private:
     std::function<void(const QString&)> m_showAnswer;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <QStringList>
 
 namespace quorvel::primes {
 
@@ -250,6 +251,72 @@ int GgTKgVTopic::drawTask()
     show(m_ggt ? drawGgTTask(m_settings.numberCount, m_settings.difficulty, m_random)
                : drawKgVTask(m_settings.numberCount, m_settings.difficulty, m_random));
     return statType();
+}
+
+namespace {
+// Whole numbers from lo to hi separated by single blanks, between min and max of them.
+std::optional<std::vector<std::int32_t>> cardNumbers(const QString& text, int min, int max,
+                                                     std::int32_t lo, std::int32_t hi)
+{
+    const QStringList parts = text.split(QLatin1Char(' '));
+    if (parts.size() < min || parts.size() > max)
+        return std::nullopt;
+    std::vector<std::int32_t> out;
+    for (const QString& p : parts) {
+        bool ok = false;
+        const int v = p.toInt(&ok);
+        if (!ok || QString::number(v) != p || v < lo || v > hi)
+            return std::nullopt;
+        out.push_back(v);
+    }
+    return out;
+}
+} // namespace
+
+QString DivisibilityTopic::encodeTask(const DivisibilityTask& task) const
+{
+    return QStringLiteral("%1 %2").arg(task.n).arg(task.divisor);
+}
+
+std::optional<DivisibilityTask> DivisibilityTopic::decodeTask(int type, const QString& text) const
+{
+    const auto n = cardNumbers(text, 2, 2, 0, divisibilityLimit(Schwer));
+    if (type != statType() || !n
+        || std::find(kDivisors.begin(), kDivisors.end(), (*n)[1]) == kDivisors.end())
+        return std::nullopt;
+    return DivisibilityTask{(*n)[0], (*n)[1], (*n)[0] % (*n)[1] == 0};
+}
+
+QString FactorTopic::encodeTask(const FactorTask& task) const { return QString::number(task.n); }
+
+std::optional<FactorTask> FactorTopic::decodeTask(int type, const QString& text) const
+{
+    const auto n = cardNumbers(text, 1, 1, 2, factorLimit(Schwer));
+    if (type != statType() || !n)
+        return std::nullopt;
+    return FactorTask{(*n)[0], factorText(ZerlegePrimfaktoren(std::uint64_t((*n)[0])))};
+}
+
+QString GgTKgVTopic::encodeTask(const GgTKgVTask& task) const
+{
+    QStringList parts;
+    for (std::int32_t v : task.numbers)
+        parts << QString::number(v);
+    return parts.join(QLatin1Char(' '));
+}
+
+std::optional<GgTKgVTask> GgTKgVTopic::decodeTask(int type, const QString& text) const
+{
+    // ggT numbers are products of up to three draws below 101; kgV numbers single draws.
+    const auto n = cardNumbers(text, 2, 3, 1, m_ggt ? 1000000 : 100);
+    if (type != statType() || !n)
+        return std::nullopt;
+    GgTKgVTask t;
+    t.ggt = m_ggt;
+    t.numbers = *n;
+    t.expected = std::int32_t(m_ggt ? GgTBerechnen(unsignedValues(t.numbers))
+                                    : KgVBerechnen(unsignedValues(t.numbers)));
+    return t;
 }
 
 } // namespace quorvel::primes

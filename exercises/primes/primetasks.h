@@ -141,6 +141,9 @@ public:
     AnswerCheck checkText(const QString& choice) override { return checkDivisibility(m_task, choice); }
     QString expectedAnswerText() const override;
     QString wrongMessage(bool finished) const override;
+    // "<n> <divisor>".
+    QString encodeTask(const DivisibilityTask& task) const override;
+    std::optional<DivisibilityTask> decodeTask(int type, const QString& text) const override;
 };
 
 class FactorTopic final : public PrimeTaskTopic<FactorTask> {
@@ -152,6 +155,9 @@ public:
     int drawTask() override;
     AnswerCheck checkText(const QString& text) override { return checkFactorAnswer(m_task, text); }
     QString expectedAnswerText() const override { return m_task.expected; }
+    // "<n>".
+    QString encodeTask(const FactorTask& task) const override;
+    std::optional<FactorTask> decodeTask(int type, const QString& text) const override;
 };
 
 class GgTKgVTopic final : public PrimeTaskTopic<GgTKgVTask> {
@@ -164,6 +170,9 @@ public:
     int drawTask() override;
     AnswerCheck checkText(const QString& text) override { return checkGgTKgVAnswer(m_task, text); }
     QString expectedAnswerText() const override { return QString::number(m_task.expected); }
+    // The two or three numbers, separated by blanks.
+    QString encodeTask(const GgTKgVTask& task) const override;
+    std::optional<GgTKgVTask> decodeTask(int type, const QString& text) const override;
 
 private:
     bool m_ggt;

@@ -1,5 +1,11 @@
 #include "unittasks.h"
 
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <QStringList>
+
 #include "conversionerror.h"
 #include "unitnumber.h"
 
@@ -119,6 +125,39 @@ int UnitConversionTopic::drawTask()
 {
     show(drawUnitTask(m_settings, m_random));
     return m_task.category;
+}
+
+QString UnitConversionTopic::encodeTask(const UnitTask& task) const
+{
+    char q[64];
+    std::snprintf(q, sizeof q, "%.*Lg", LDBL_DECIMAL_DIG, task.quantity);
+    return QStringLiteral("%1 %2 %3").arg(task.sourceIndex).arg(task.targetIndex).arg(QLatin1String(q));
+}
+
+std::optional<UnitTask> UnitConversionTopic::decodeTask(int type, const QString& text) const
+{
+    const QStringList parts = text.split(QLatin1Char(' '));
+    if (type < 1 || type > kFamilyCount || parts.size() != 3)
+        return std::nullopt;
+    bool okS = false, okT = false;
+    UnitTask task;
+    task.category = type;
+    task.sourceIndex = parts[0].toInt(&okS);
+    task.targetIndex = parts[1].toInt(&okT);
+    const int count = unitCount(type);
+    if (!okS || !okT || task.sourceIndex < 0 || task.sourceIndex >= count || task.targetIndex < 0
+        || task.targetIndex >= count || task.sourceIndex == task.targetIndex
+        || isExcludedPair(type, task.sourceIndex, task.targetIndex))
+        return std::nullopt;
+    const QByteArray q = parts[2].toLatin1();
+    char* end = nullptr;
+    task.quantity = std::strtold(q.constData(), &end);
+    if (q.isEmpty() || end != q.constData() + q.size() || !std::isfinite(task.quantity)
+        || task.quantity < 0 || task.quantity > 1e12L)
+        return std::nullopt;
+    task.timeTargetIndex = timeTargetIndex(type, task.targetIndex);
+    task.expected = convertQuantity(task.quantity, type, task.sourceIndex, task.targetIndex);
+    return task;
 }
 
 } // namespace quorvel::units

@@ -73,6 +73,10 @@ public:
     AnswerCheck checkText(const QString& text) override { return checkUnitAnswer(m_task, text); }
     QString expectedAnswerText() const override { return m_task.expectedText(); }
     SeriesTexts texts() const override { return unitSeriesTexts(); }
+    // "<source> <target> <quantity>": the family is the statistics type; the quantity is
+    // written with every digit a long double holds, so it reads back to the same value.
+    QString encodeTask(const UnitTask& task) const override;
+    std::optional<UnitTask> decodeTask(int type, const QString& text) const override;
 };
 
 } // namespace quorvel::units
