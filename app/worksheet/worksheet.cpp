@@ -249,10 +249,8 @@ SheetItem fractionItem(const SheetKind& kind, const SheetSettings& s, RandomSour
     using namespace fractions;
     const int difficulty = clampDifficulty(s.difficulty);
     if (kind.item <= 4) {
-        // "gemischt" picks each task's operation as the page does: Random(5) until not 0.
-        const int operation = kind.item == 4 ? drawNonZero(random, 5) : kind.item + 1;
-        const auto [a, b] = drawFractionOperands(random, operation, difficulty);
-        const ArithmeticTask t = solveFractionTask(operation, a, b);
+        const ArithmeticTask t = drawArithmeticTask(random, kind.item, difficulty);
+        const int operation = t.operation;
         const bool product = operation == OpMultiplication;
         const int rn = product ? t.expected[0] : t.expected[4];
         const int rd = product ? t.expected[1] : t.expected[5];

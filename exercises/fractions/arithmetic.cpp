@@ -136,12 +136,17 @@ void FractionArithmeticTopic::prepareSeries()
     m_operation = m_mixed ? OpAddition : item + 1;
 }
 
+ArithmeticTask drawArithmeticTask(RandomSource& random, int arithmeticItem, int difficulty)
+{
+    const int operation = arithmeticItem == 4 ? drawNonZero(random, 5) : arithmeticItem + 1;
+    const auto [a, b] = drawFractionOperands(random, operation, difficulty);
+    return solveFractionTask(operation, a, b);
+}
+
 int FractionArithmeticTopic::drawTask()
 {
-    if (m_mixed)
-        m_operation = drawNonZero(m_random, 5);
-    const auto [a, b] = drawFractionOperands(m_random, m_operation, m_settings.difficulty);
-    m_task = solveFractionTask(m_operation, a, b);
+    m_task = drawArithmeticTask(m_random, m_mixed ? 4 : m_operation - 1, m_settings.difficulty);
+    m_operation = m_task.operation;
     showTask();
     return m_operation;
 }

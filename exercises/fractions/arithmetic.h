@@ -50,6 +50,10 @@ ArithmeticTask solveFractionTask(int operation, Fraction first, Fraction second)
 std::pair<Fraction, Fraction> drawFractionOperands(RandomSource& random, int operation,
                                                    int difficulty);
 
+// A whole task of the item of "Rechnen mit Brüchen" (0 addieren .. 4 gemischt): "gemischt"
+// draws each task's operation, Random(5) until it is not 0.
+ArithmeticTask drawArithmeticTask(RandomSource& random, int arithmeticItem, int difficulty);
+
 // "2/3 + 1/4 =": the task as one line, for a screen reader.
 QString arithmeticTaskText(const ArithmeticTask& task);
 
