@@ -13,6 +13,9 @@
 #include "numbersystemspages.h"
 #include "pagekit.h"
 #include "primespages.h"
+#include "reviewfile.h"
+#include "reviewrecorder.h"
+#include "reviewseries.h"
 #include "scratchpad.h"
 #include "statisticspage.h"
 #include "statisticsstore.h"
@@ -155,6 +158,10 @@ TFormHaupt::TFormHaupt(Services services, StatisticsStore& store, NameAsker askN
         });
     };
 
+    // Every task not solved at the first try goes into the pupil's Fehlerkartei.
+    m_recorder = std::make_unique<review::ReviewRecorder>(m_services.clock, m_services.messages);
+    m_ctx->taskResults = m_recorder.get();
+
     buildSelectionPage(m_notebook01->widget(PageAuswahl));
     buildExerciseArea(m_notebook01->widget(PageAufgaben));
     buildStatisticsPage(m_notebook01->widget(PageStatistik));
@@ -167,6 +174,14 @@ TFormHaupt::TFormHaupt(Services services, StatisticsStore& store, NameAsker askN
     installNumberSystemsPages(*m_ctx);
     installPrimesPages(*m_ctx);
     installFractionsPages(*m_ctx);
+    m_review = std::make_unique<review::ReviewSeries>(*m_ctx, *m_recorder);
+    // Back on the selection page (after a series, the statistics, a review) the count of
+    // due cards is read again: a series may have added cards, a review answered them.
+    connect(m_notebook01, &QStackedWidget::currentChanged, this, [this](int page) {
+        if (page == PageAuswahl)
+            showDueCards();
+    });
+    showDueCards();
 
     m_notebook01->setCurrentIndex(PageAuswahl);
     m_notebook01a->setCurrentIndex(PageGrundrechenarten);
@@ -178,7 +193,12 @@ TFormHaupt::TFormHaupt(Services services, StatisticsStore& store, NameAsker askN
     setWindowTitle(QStringLiteral("Quorvel V1.51 (Stand: 05.02.2005)"));
 }
 
-TFormHaupt::~TFormHaupt() { saveOnExit(); }
+TFormHaupt::~TFormHaupt()
+{
+    saveOnExit();
+    // The review series borrows the topics' pages; it goes before they do.
+    m_review.reset();
+}
 
 void TFormHaupt::buildMenu()
 {
@@ -202,8 +222,14 @@ void TFormHaupt::buildMenu()
         if (w)
             w->btnKlassenAktualisierenClick();
         else
-            w = new TFormKlassenuebersicht([this] { return m_store.dataDirectory(); },
-                                           m_services.messages, this);
+            w = new TFormKlassenuebersicht(
+                [this] { return m_store.dataDirectory(); }, m_services.messages, this,
+                [this](const QByteArray& data) -> std::optional<stats::CardCounts> {
+                    const auto c = review::countReviewFile(data, m_services.clock.today());
+                    if (!c)
+                        return std::nullopt;
+                    return stats::CardCounts{c->open, c->mastered};
+                });
         w->show();
         w->raise();
         w->activateWindow();
@@ -308,6 +334,19 @@ void TFormHaupt::buildSelectionPage(QWidget* page)
     m_folderLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_folderLabel->hide();
 
+    // Below the topics, apart from them: the tasks missed on earlier days.
+    m_reviewButton = makeButton(page, QStringLiteral("BitBtnFehlerUeben"), QStringLiteral("Fehler üben"),
+                                72, 272, 150, 30);
+    connect(m_reviewButton, &QPushButton::clicked, this, &TFormHaupt::BitBtnFehlerUebenClick);
+    setTabOrder(previous, m_reviewButton);
+    m_reviewHint = new QLabel(page);
+    m_reviewHint->setObjectName(QStringLiteral("LabelFehlerUeben"));
+    m_reviewHint->setGeometry(40, 306, 212, 34);
+    m_reviewHint->setTextFormat(Qt::PlainText);
+    m_reviewHint->setWordWrap(true);
+    m_reviewHint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_reviewHint->hide();
+
     for (int i = 0; i < int(std::size(kStatsButtons)); ++i) {
         const StatsButton& s = kStatsButtons[i];
         QPushButton* b = makeButton(page, QString::fromLatin1(s.name), QString::fromUtf8(s.caption),
@@ -397,6 +436,48 @@ void TFormHaupt::BitBtnBenutzernameClick()
     if (!m_store.chooseUser(name))
         return;
     showUserName();
+    m_recorder->setFilePath(reviewFilePath());
+    showDueCards();
+}
+
+QString TFormHaupt::reviewFilePath() const
+{
+    const QString name = m_store.userName();
+    if (name.isEmpty() || m_store.dataDirectory().isEmpty())
+        return {};
+    return m_store.dataDirectory() + name + QString::fromLatin1(review::kFileExtension);
+}
+
+void TFormHaupt::showDueCards()
+{
+    static const QString caption = QStringLiteral("Fehler üben");
+    static const QString nothingDue = QStringLiteral("Heute ist keine Aufgabe zum Wiederholen fällig.");
+    const QString path = reviewFilePath();
+    int due = -1; // no pupil: the button asks for one, like every topic button
+    if (!path.isEmpty()) {
+        review::ReviewBox box;
+        review::ReviewFile(m_services.messages, path).read(&box);
+        due = box.dueCount(m_services.clock.today());
+    }
+    m_reviewButton->setText(due > 0 ? QStringLiteral("%1 (%2)").arg(caption).arg(due) : caption);
+    m_reviewButton->setEnabled(due != 0);
+    m_reviewButton->setAccessibleDescription(due == 0 ? nothingDue : QString());
+    m_reviewButton->setToolTip(due == 0 ? nothingDue : QString());
+    m_reviewHint->setText(due == 0 ? nothingDue : QString());
+    m_reviewHint->setVisible(due == 0);
+}
+
+void TFormHaupt::BitBtnFehlerUebenClick()
+{
+    if (!RequireUserName())
+        return;
+    review::ReviewBox box;
+    if (!review::ReviewFile(m_services.messages, reviewFilePath()).read(&box))
+        return;
+    m_notebook01->setCurrentIndex(PageAufgaben);
+    // Nothing due: the notice says so and the selection page stays.
+    if (!m_review->begin(box.due(m_services.clock.today())))
+        m_notebook01->setCurrentIndex(PageAuswahl);
 }
 
 void TFormHaupt::showUserName()

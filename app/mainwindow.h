@@ -12,10 +12,16 @@
 
 class QCheckBox;
 class QLabel;
+class QPushButton;
 class QStackedWidget;
 class QUrl;
 
 namespace quorvel {
+
+namespace review {
+class ReviewRecorder;
+class ReviewSeries;
+} // namespace review
 
 class NumberPad;
 class StatisticsPage;
@@ -54,6 +60,10 @@ public:
     void openTopic(int exercisePage);
     void openStatistics(int button);
     void backToSelection();
+    // "Fehler üben": the pupil's due cards, each on its own topic's task page.
+    void BitBtnFehlerUebenClick();
+    // The button's count of due cards (and its hint when none is due), read anew.
+    void showDueCards();
 
     // Menu "Datei" > "Hilfe" and F1: Quorvel.chm beside the program when there is one,
     // otherwise the built-in handbook.
@@ -76,6 +86,7 @@ private:
     void buildStatisticsPage(QWidget* page);
     void saveOnExit();
     void showUserName();
+    QString reviewFilePath() const;
 
     Services m_services;
     StatisticsStore& m_store;
@@ -89,6 +100,10 @@ private:
     QLabel* m_panel1 = nullptr;
     QLabel* m_userLabel = nullptr; // "Angemeldet: Anna"
     QLabel* m_folderLabel = nullptr; // "Klassenordner: /var/lib/quorvel/…"
+    QPushButton* m_reviewButton = nullptr; // "Fehler üben (3)"
+    QLabel* m_reviewHint = nullptr;        // shown while nothing is due
+    std::unique_ptr<review::ReviewRecorder> m_recorder;
+    std::unique_ptr<review::ReviewSeries> m_review;
     StatisticsPage* m_statsPage = nullptr;
     QCheckBox* m_sound = nullptr;
     bool m_saved = false;

@@ -26,7 +26,7 @@ constexpr OverviewPart kParts[kOverviewPartCount] = {
 
 const char* const kHeaders[OverviewColumnCount] = {
     "Name", "Bereich", "Aufgaben", "Beim ersten Versuch richtig", "Fehlerquote in %",
-    "Letzter Übungstag",
+    "Letzter Übungstag", "Offene Fehler", "Gemeistert (30 Tage)",
 };
 
 // What one topic file of a pupil gave.
@@ -81,7 +81,7 @@ qint64 OverviewRow::errorRateHundredths() const
     return hasErrorRate() ? stats::errorRateHundredths(given, correct) : 0;
 }
 
-ClassOverview readClassOverview(const QString& directory)
+ClassOverview readClassOverview(const QString& directory, const CardFileReader& cards)
 {
     ClassOverview result;
     const QDir dir(directory);
@@ -123,12 +123,35 @@ ClassOverview readClassOverview(const QString& directory)
         if (!any)
             continue;
         ++result.pupils;
+        // Only this pupil's Kartei is opened, read like the statistics files, never locked.
+        CardCounts counts;
+        bool cardsDamaged = false;
+        if (cards) {
+            QByteArray data;
+            QString reason;
+            switch (readStatsFile(dir.filePath(pupil + QStringLiteral(".qvf")), &data, &reason)) {
+            case ReadStatus::Missing:
+                break;
+            case ReadStatus::Read:
+                if (const std::optional<CardCounts> c = cards(data)) {
+                    counts = *c;
+                    break;
+                }
+                [[fallthrough]];
+            default:
+                cardsDamaged = true;
+                ++result.damagedFiles;
+            }
+        }
         for (int p = 0; p < kOverviewPartCount; ++p) {
             OverviewRow row = files.parts[p];
             row.pupil = pupil;
             row.part = p;
             if (files.state[kParts[p].topic - 1] == FileState::Damaged)
                 row = OverviewRow{pupil, p, true, 0, 0, {}};
+            row.openCards = counts.open;
+            row.masteredCards = counts.mastered;
+            row.cardsDamaged = cardsDamaged;
             result.rows.push_back(std::move(row));
         }
     }
@@ -160,6 +183,10 @@ QString overviewCell(const OverviewRow& row, int column)
     }
     case ColLastDay:
         return row.lastDay;
+    case ColOpenCards:
+        return row.cardsDamaged ? QStringLiteral("Datei beschädigt") : QString::number(row.openCards);
+    case ColMasteredCards:
+        return row.cardsDamaged ? QString() : QString::number(row.masteredCards);
     default:
         return {};
     }
@@ -183,6 +210,10 @@ qint64 overviewSortKey(const OverviewRow& row, int column)
         return row.lastDay.mid(6, 4).toLongLong() * 10000 + row.lastDay.mid(3, 2).toLongLong() * 100
                + row.lastDay.left(2).toLongLong();
     }
+    case ColOpenCards:
+        return row.cardsDamaged ? -1 : row.openCards;
+    case ColMasteredCards:
+        return row.cardsDamaged ? -1 : row.masteredCards;
     default:
         return 0;
     }

@@ -8,6 +8,9 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
+
+#include <functional>
 #include <vector>
 
 namespace quorvel::stats {
@@ -30,6 +33,10 @@ struct OverviewRow {
     quint32 given = 0;    // tasks given over the ten days
     quint32 correct = 0;  // of those, solved at the first try
     QString lastDay;      // "dd.mm.yyyy" of the last day with tasks of the part, or empty
+    // The pupil's Fehlerkartei, the same on each of the pupil's rows.
+    int openCards = 0;     // cards still to practise
+    int masteredCards = 0; // cards mastered in the last 30 days
+    bool cardsDamaged = false;
 
     bool hasErrorRate() const { return !damaged && given > 0; }
     // Error rate in hundredths of a percent, cut (not rounded) like the charts do:
@@ -44,10 +51,19 @@ struct ClassOverview {
     bool directoryFound = false;
 };
 
+// What a pupil's Fehlerkartei ("<name>.qvf") holds, read from its bytes; nothing for a
+// damaged file. The reader belongs to the Kartei's own code and is handed in.
+struct CardCounts {
+    int open = 0;
+    int mastered = 0;
+};
+using CardFileReader = std::function<std::optional<CardCounts>(const QByteArray& data)>;
+
 // Reads every "<name>.qvb/.qve/.qvg/.qvp/.qvz" in `directory`. A pupil with at least one
 // such file gets eight rows; a missing topic file gives zeros, a damaged or unreadable one
-// marks the rows of that topic as damaged. Other files are ignored.
-ClassOverview readClassOverview(const QString& directory);
+// marks the rows of that topic as damaged. With `cards`, each pupil's "<name>.qvf" fills
+// the two Kartei columns (none: zeros). Other files are ignored.
+ClassOverview readClassOverview(const QString& directory, const CardFileReader& cards = {});
 
 // The columns of the table and of the CSV file.
 enum OverviewColumn {
@@ -57,6 +73,8 @@ enum OverviewColumn {
     ColCorrect,
     ColErrorRate,
     ColLastDay,
+    ColOpenCards,
+    ColMasteredCards,
     OverviewColumnCount
 };
 QString overviewHeader(int column);

@@ -134,13 +134,14 @@ QString TFormKlassenuebersicht::askSavePathWithDialog(QWidget* parent, const QSt
 }
 
 TFormKlassenuebersicht::TFormKlassenuebersicht(std::function<QString()> dataDirectory,
-                                               MessageSink& messages, QWidget* parent)
+                                               MessageSink& messages, QWidget* parent,
+                                               stats::CardFileReader cards)
     : QWidget(parent, Qt::Window), m_dataDirectory(std::move(dataDirectory)),
-      m_messages(messages)
+      m_messages(messages), m_cards(std::move(cards))
 {
     setObjectName(QStringLiteral("FormKlassenuebersicht"));
     setWindowTitle(QStringLiteral("Klassenübersicht"));
-    resize(840, 480);
+    resize(1000, 480);
 
     auto* column = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
@@ -184,7 +185,7 @@ TFormKlassenuebersicht::TFormKlassenuebersicht(std::function<QString()> dataDire
     QHeaderView* header = m_table->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setStretchLastSection(true);
-    const int widths[OverviewColumnCount] = {140, 180, 105, 150, 100, 110};
+    const int widths[OverviewColumnCount] = {140, 180, 80, 150, 100, 110, 90, 130};
     for (int c = 0; c < OverviewColumnCount; ++c)
         header->resizeSection(c, widths[c]);
     column->addWidget(m_table, 1);
@@ -215,7 +216,7 @@ TFormKlassenuebersicht::TFormKlassenuebersicht(std::function<QString()> dataDire
 
 void TFormKlassenuebersicht::btnKlassenAktualisierenClick()
 {
-    m_model->setOverview(readClassOverview(m_dataDirectory()));
+    m_model->setOverview(readClassOverview(m_dataDirectory(), m_cards));
     showStatus();
 }
 

@@ -44,9 +44,10 @@ public:
     using SavePathAsker = std::function<QString(QWidget* parent, const QString& suggested)>;
     static QString askSavePathWithDialog(QWidget* parent, const QString& suggested);
 
-    // `dataDirectory` is asked at every refresh, so the window follows the program's folder.
+    // `dataDirectory` is asked at every refresh, so the window follows the program's folder;
+    // `cards` reads the pupils' Fehlerkarteien for their two columns.
     TFormKlassenuebersicht(std::function<QString()> dataDirectory, MessageSink& messages,
-                           QWidget* parent = nullptr);
+                           QWidget* parent = nullptr, stats::CardFileReader cards = {});
 
     // "Aktualisieren" and F5: reads the files again; sort order and filter stay.
     void btnKlassenAktualisierenClick();
@@ -70,6 +71,7 @@ private:
 
     std::function<QString()> m_dataDirectory;
     MessageSink& m_messages;
+    stats::CardFileReader m_cards;
     SavePathAsker m_askSavePath = askSavePathWithDialog;
     ClassOverviewModel* m_model = nullptr;
     QSortFilterProxyModel* m_proxy = nullptr;

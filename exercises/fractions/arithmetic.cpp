@@ -163,34 +163,24 @@ void FractionArithmeticTopic::showTask()
 
 QString FractionArithmeticTopic::encodeTask(const ArithmeticTask& task) const
 {
-    return QStringLiteral("%1/%2 %3/%4")
-        .arg(task.first.numerator)
-        .arg(task.first.denominator)
-        .arg(task.second.numerator)
-        .arg(task.second.denominator);
+    return cardFractionText(task.first) + QLatin1Char(' ') + cardFractionText(task.second);
 }
 
 bool FractionArithmeticTopic::poseCard(int type, const QString& text)
 {
     if (type < OpAddition || type > OpDivision)
         return false;
-    // The largest operands the hardest draw gives.
+    // The largest operands the hardest draw gives, drawn reduced.
     const OperandRange range = operandRange(2);
-    std::array<Fraction, 2> f;
-    const QStringList parts = text.split(QLatin1Char(' '));
-    if (parts.size() != 2)
+    const std::optional<QStringList> words = cardWords(text, 2);
+    if (!words)
         return false;
+    std::array<Fraction, 2> f;
     for (int i = 0; i < 2; ++i) {
-        const QStringList nd = parts[i].split(QLatin1Char('/'));
-        bool okN = false, okD = false;
-        if (nd.size() != 2)
+        const std::optional<Fraction> read = cardFraction((*words)[i], range.numerators, range.denominators);
+        if (!read || FractionGcd(read->numerator, read->denominator) != 1)
             return false;
-        const int n = nd[0].toInt(&okN);
-        const int d = nd[1].toInt(&okD);
-        if (!okN || !okD || QString::number(n) != nd[0] || QString::number(d) != nd[1] || n < 1
-            || n > range.numerators || d < 1 || d > range.denominators || FractionGcd(n, d) != 1)
-            return false;
-        f[std::size_t(i)] = Fraction{n, d};
+        f[std::size_t(i)] = *read;
     }
     // A difference is never negative.
     if (type == OpSubtraction

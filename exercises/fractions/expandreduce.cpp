@@ -111,6 +111,12 @@ void ExpandReduceTopic::prepareSeries()
 int ExpandReduceTopic::drawTask()
 {
     m_task = drawExpandReduceTask(m_kind, m_settings.difficulty, m_random);
+    showTask();
+    return m_task.statType();
+}
+
+void ExpandReduceTopic::showTask()
+{
     const ExpandLayout& l = expandLayout(m_task.form);
     const auto expected = m_task.expected();
     std::vector<AnswerField> fields;
@@ -118,7 +124,43 @@ int ExpandReduceTopic::drawTask()
         fields.push_back(AnswerField::integer(expected[std::size_t(i)], l.editVisible[std::size_t(i)]));
     setAnswerFields(std::move(fields));
     show();
-    return m_task.statType();
+}
+
+QString ExpandReduceTopic::encodeTask(const ExpandReduceTask& task) const
+{
+    return QStringLiteral("%1 %2 %3")
+        .arg(cardFractionText({task.numerator, task.denominator}))
+        .arg(task.factor)
+        .arg(task.form);
+}
+
+bool ExpandReduceTopic::poseCard(int type, const QString& text)
+{
+    ExpandReduceTask t;
+    if (type == 5)
+        t.kind = ExpandKind::Expand;
+    else if (type == 6)
+        t.kind = ExpandKind::Reduce;
+    else
+        return false;
+    // Within the hardest draw's limits.
+    const Limits& l = kLimits[2];
+    const std::optional<QStringList> words = cardWords(text, 3);
+    if (!words)
+        return false;
+    const std::optional<Fraction> f = cardFraction((*words)[0], l.numerator - 1, l.denominator - 1);
+    const std::optional<int> factor = cardNumber((*words)[1], 2, l.factor - 1);
+    const std::optional<int> form = cardNumber((*words)[2], FormWholeFraction, FormDenominator);
+    if (!f || !factor || !form)
+        return false;
+    t.numerator = f->numerator;
+    t.denominator = f->denominator;
+    t.factor = *factor;
+    t.form = *form;
+    m_kind = t.kind;
+    m_task = t;
+    showTask();
+    return true;
 }
 
 int ExpandReduceTopic::focusField() const { return expandLayout(m_task.form).focus; }

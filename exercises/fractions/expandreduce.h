@@ -74,11 +74,18 @@ public:
     void prepareSeries() override;
     int drawTask() override;
     int focusField() const override;
+    // "Z/N F form": the fraction before expanding (after reducing), the factor and the
+    // question form; the statistics type says erweitern or kürzen.
+    QString encodeTask(const ExpandReduceTask& task) const override;
+    bool poseCard(int type, const QString& text) override;
 
 protected:
     MultiFieldTexts fieldTexts() const override;
 
 private:
+    // The fields of m_task set up, then the task shown.
+    void showTask();
+
     ExpandKind m_kind = ExpandKind::Expand;
 };
 

@@ -66,4 +66,38 @@ void FractionKindTopic::onWrongAnswer(bool finished)
         m_paint(marksAfterWrongTry(m_fields, m_judgement.wrong, finished));
 }
 
+std::optional<QStringList> cardWords(const QString& text, int count)
+{
+    const QStringList words = text.split(QLatin1Char(' '));
+    if (words.size() != count)
+        return std::nullopt;
+    return words;
+}
+
+std::optional<int> cardNumber(const QString& word, int low, int high)
+{
+    bool ok = false;
+    const int n = word.toInt(&ok);
+    if (!ok || QString::number(n) != word || n < low || n > high)
+        return std::nullopt;
+    return n;
+}
+
+std::optional<Fraction> cardFraction(const QString& word, int maxNumerator, int maxDenominator)
+{
+    const QStringList nd = word.split(QLatin1Char('/'));
+    if (nd.size() != 2)
+        return std::nullopt;
+    const std::optional<int> n = cardNumber(nd[0], 1, maxNumerator);
+    const std::optional<int> d = cardNumber(nd[1], 1, maxDenominator);
+    if (!n || !d)
+        return std::nullopt;
+    return Fraction{*n, *d};
+}
+
+QString cardFractionText(const Fraction& f)
+{
+    return QStringLiteral("%1/%2").arg(f.numerator).arg(f.denominator);
+}
+
 } // namespace quorvel::fractions

@@ -4,10 +4,13 @@
 // does the rest: the notices for too few entries, reading and judging the fields, the
 // red and green marks after a wrong try and their notices, the statistics topic.
 
+#include "fractioncore.h"
 #include "multifield.h"
 #include "topicadapter.h"
 
+#include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace quorvel::fractions {
 
@@ -54,5 +57,14 @@ private:
 // calls show().
 template <class Task>
 using FractionKind = TopicAdapter<FractionSettings, Task, FractionKindTopic>;
+
+// The pieces a kind's Fehlerkartei text is made of: words split at single blanks, whole
+// numbers written as QString::number writes them, fractions as "3/4". A reader takes
+// only what a draw could have given, so a changed file never poses a task out of range.
+std::optional<QStringList> cardWords(const QString& text, int count);
+std::optional<int> cardNumber(const QString& word, int low, int high);
+// Numerator and denominator from 1 to the limits.
+std::optional<Fraction> cardFraction(const QString& word, int maxNumerator, int maxDenominator);
+QString cardFractionText(const Fraction& f);
 
 } // namespace quorvel::fractions

@@ -132,18 +132,61 @@ void addIntegers(std::vector<AnswerField>& fields, const std::array<std::int32_t
         fields.push_back(AnswerField::integer(v));
 }
 
+// The shown fractions of a card, within the hardest draw's limits.
+template <std::size_t N>
+std::optional<std::array<Fraction, N>> cardFractions(const QString& text, const Limits& l)
+{
+    const std::optional<QStringList> words = cardWords(text, int(N));
+    if (!words)
+        return std::nullopt;
+    std::array<Fraction, N> shown{};
+    for (std::size_t j = 0; j < N; ++j) {
+        const std::optional<Fraction> f = cardFraction((*words)[int(j)], l.numerator - 1, l.denominator - 1);
+        if (!f)
+            return std::nullopt;
+        shown[j] = *f;
+    }
+    return shown;
+}
+
+template <std::size_t N>
+QString cardFractionsText(const std::array<Fraction, N>& shown)
+{
+    QStringList words;
+    for (const Fraction& f : shown)
+        words << cardFractionText(f);
+    return words.join(QLatin1Char(' '));
+}
+
 } // namespace
 
 int OrderingTopic::drawTask()
 {
     m_task = drawOrderingTask(m_settings.difficulty, m_random);
+    showTask();
+    return kOrderingType;
+}
+
+void OrderingTopic::showTask()
+{
     std::vector<AnswerField> fields;
     addIntegers(fields, m_task.expected);
     for (int p : m_task.positions)
         fields.push_back(AnswerField::choice(p));
     setAnswerFields(std::move(fields));
     show();
-    return kOrderingType;
+}
+
+QString OrderingTopic::encodeTask(const OrderingTask& task) const { return cardFractionsText(task.shown); }
+
+bool OrderingTopic::poseCard(int type, const QString& text)
+{
+    const auto shown = cardFractions<3>(text, kOrderingLimits[2]);
+    if (type != kOrderingType || !shown)
+        return false;
+    m_task = solveOrdering(*shown);
+    showTask();
+    return true;
 }
 
 MultiFieldTexts OrderingTopic::fieldTexts() const { return tooFewValuesTexts(); }
@@ -151,12 +194,29 @@ MultiFieldTexts OrderingTopic::fieldTexts() const { return tooFewValuesTexts(); 
 int ComparingTopic::drawTask()
 {
     m_task = drawComparingTask(m_settings.difficulty, m_random);
+    showTask();
+    return kComparingType;
+}
+
+void ComparingTopic::showTask()
+{
     std::vector<AnswerField> fields;
     addIntegers(fields, m_task.expected);
     fields.push_back(AnswerField::choice(m_task.relation));
     setAnswerFields(std::move(fields));
     show();
-    return kComparingType;
+}
+
+QString ComparingTopic::encodeTask(const ComparingTask& task) const { return cardFractionsText(task.shown); }
+
+bool ComparingTopic::poseCard(int type, const QString& text)
+{
+    const auto shown = cardFractions<2>(text, kComparingLimits[2]);
+    if (type != kComparingType || !shown)
+        return false;
+    m_task = solveComparing(*shown);
+    showTask();
+    return true;
 }
 
 MultiFieldTexts ComparingTopic::fieldTexts() const { return tooFewValuesTexts(); }

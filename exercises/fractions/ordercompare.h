@@ -60,9 +60,15 @@ class OrderingTopic final : public FractionKind<OrderingTask> {
 public:
     using TopicAdapter::TopicAdapter;
     int drawTask() override;
+    // The shown fractions as drawn, "a/b c/d …".
+    QString encodeTask(const OrderingTask& task) const override;
+    bool poseCard(int type, const QString& text) override;
 
 protected:
     MultiFieldTexts fieldTexts() const override;
+
+private:
+    void showTask();
 };
 
 // "vergleichen": fields edBruchVer01 .. 04 (E1 .. E4), then the relation group.
@@ -70,9 +76,15 @@ class ComparingTopic final : public FractionKind<ComparingTask> {
 public:
     using TopicAdapter::TopicAdapter;
     int drawTask() override;
+    // The shown fractions as drawn, "a/b c/d …".
+    QString encodeTask(const ComparingTask& task) const override;
+    bool poseCard(int type, const QString& text) override;
 
 protected:
     MultiFieldTexts fieldTexts() const override;
+
+private:
+    void showTask();
 };
 
 } // namespace quorvel::fractions

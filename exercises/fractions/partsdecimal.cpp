@@ -4,6 +4,8 @@
 #include "fractioncore.h"
 #include "randomdraw.h"
 
+#include <algorithm>
+
 namespace quorvel::fractions {
 
 namespace {
@@ -153,12 +155,38 @@ MultiFieldTexts partsDecimalTexts()
 int FractionPartTopic::drawTask()
 {
     m_task = drawFractionPartTask(m_settings.difficulty, m_random);
+    showTask();
+    return kFractionPartType;
+}
+
+void FractionPartTopic::showTask()
+{
     std::vector<AnswerField> fields;
     for (std::int32_t v : m_task.expected)
         fields.push_back(AnswerField::integer(v));
     setAnswerFields(std::move(fields));
     show();
-    return kFractionPartType;
+}
+
+QString FractionPartTopic::encodeTask(const FractionPartTask& task) const
+{
+    return cardFractionText({task.numerator, task.denominator}) + QLatin1Char(' ')
+           + QString::number(task.whole);
+}
+
+bool FractionPartTopic::poseCard(int type, const QString& text)
+{
+    const PartLimits& l = kPartLimits[2];
+    const std::optional<QStringList> words = cardWords(text, 2);
+    if (type != kFractionPartType || !words)
+        return false;
+    const std::optional<Fraction> f = cardFraction((*words)[0], l.numerator - 1, l.denominator - 1);
+    const std::optional<int> whole = cardNumber((*words)[1], 1, l.whole - 1);
+    if (!f || !whole)
+        return false;
+    m_task = solveFractionPart(f->numerator, f->denominator, *whole);
+    showTask();
+    return true;
 }
 
 DecimalTopic::DecimalTopic(RandomSource& random, ReadSettings readSettings,
@@ -171,9 +199,13 @@ void DecimalTopic::prepareSeries()
 {
     TopicAdapter::prepareSeries();
     constexpr int kFractionToDecimalItem = 6; // "Bruchzahl -> Kommazahl"
-    m_direction = m_settings.otherItem == kFractionToDecimalItem
-                      ? DecimalDirection::FractionToDecimal
-                      : DecimalDirection::DecimalToFraction;
+    arrange(m_settings.otherItem == kFractionToDecimalItem ? DecimalDirection::FractionToDecimal
+                                                           : DecimalDirection::DecimalToFraction);
+}
+
+void DecimalTopic::arrange(DecimalDirection direction)
+{
+    m_direction = direction;
     if (m_arrange)
         m_arrange(m_direction);
 }
@@ -181,6 +213,12 @@ void DecimalTopic::prepareSeries()
 int DecimalTopic::drawTask()
 {
     m_task = drawDecimalTask(m_direction, m_settings.difficulty, m_random);
+    showTask();
+    return m_task.statType();
+}
+
+void DecimalTopic::showTask()
+{
     const auto& e = m_task.expected;
     std::vector<AnswerField> fields = {AnswerField::integer(e[0]), AnswerField::integer(e[1])};
     if (m_direction == DecimalDirection::DecimalToFraction) {
@@ -192,7 +230,70 @@ int DecimalTopic::drawTask()
     }
     setAnswerFields(std::move(fields));
     show();
-    return m_task.statType();
+}
+
+QString DecimalTopic::encodeTask(const DecimalTask& task) const
+{
+    if (task.direction == DecimalDirection::DecimalToFraction)
+        return task.decimalText();
+    return QStringLiteral("%1/%2 %3")
+        .arg(task.numeratorText(), task.denominatorText())
+        .arg(task.multiplier);
+}
+
+namespace {
+
+// "0,41": the digits r and the places p (1 .. 3) of r / 10^p as a draw gives them, r
+// without a trailing zero.
+std::optional<std::pair<int, int>> cardDecimal(const QString& word)
+{
+    const QStringList parts = word.split(QLatin1Char(','));
+    if (parts.size() != 2 || parts[1].isEmpty() || parts[1].size() > 3 || parts[1].endsWith(QLatin1Char('0')))
+        return std::nullopt;
+    const int places = int(parts[1].size());
+    const std::optional<int> whole = cardNumber(parts[0], 0, 10000);
+    const bool digits = std::all_of(parts[1].begin(), parts[1].end(),
+                                    [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+    if (!whole || !digits)
+        return std::nullopt;
+    const int fraction = parts[1].toInt();
+    const std::int64_t r = std::int64_t(*whole) * kPowersOfTen[places] + fraction;
+    if (r < 1 || r >= kDigitLimits[2])
+        return std::nullopt;
+    return std::pair(int(r), places);
+}
+
+} // namespace
+
+bool DecimalTopic::poseCard(int type, const QString& text)
+{
+    if (type == 10) {
+        const auto read = cardDecimal(text);
+        if (!read)
+            return false;
+        arrange(DecimalDirection::DecimalToFraction);
+        m_task = solveDecimalToFraction(read->first, read->second);
+    } else if (type == 11) {
+        const std::optional<QStringList> words = cardWords(text, 2);
+        if (!words)
+            return false;
+        const int highest = kMultiplierLimits[2] - 1;
+        const std::optional<int> m = cardNumber((*words)[1], 1, highest);
+        const std::optional<Fraction> f =
+            cardFraction((*words)[0], highest * (kNumeratorLimits[2] - 1), highest * 125);
+        if (!m || !f || f->numerator % *m != 0 || f->denominator % *m != 0)
+            return false;
+        const int b = f->denominator / *m;
+        if (std::find(kDecimalDenominators.begin(), kDecimalDenominators.end(), b) == kDecimalDenominators.end()
+            || f->numerator / *m >= kNumeratorLimits[2])
+            return false;
+        arrange(DecimalDirection::FractionToDecimal);
+        m_task = solveFractionToDecimal(f->numerator, f->denominator, *m);
+    } else {
+        return false;
+    }
+    showTask();
+    return true;
 }
 
 } // namespace quorvel::fractions

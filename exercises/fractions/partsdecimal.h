@@ -92,9 +92,15 @@ class FractionPartTopic final : public FractionKind<FractionPartTask> {
 public:
     using TopicAdapter::TopicAdapter;
     int drawTask() override;
+    // "Z/N W": the fraction and the whole number.
+    QString encodeTask(const FractionPartTask& task) const override;
+    bool poseCard(int type, const QString& text) override;
 
 protected:
     MultiFieldTexts fieldTexts() const override { return partsDecimalTexts(); }
+
+private:
+    void showTask();
 };
 
 // "Kommazahl -> Bruchzahl" and "Bruchzahl -> Kommazahl": fields edBruchKB01 .. 04. The
@@ -106,11 +112,18 @@ public:
                  std::function<void(DecimalDirection)> arrange, ShowTask show);
     void prepareSeries() override;
     int drawTask() override;
+    // A decimal number to convert as written ("0,41"); a fraction to convert as shown
+    // with its multiplier ("18/48 6"). The statistics type says which.
+    QString encodeTask(const DecimalTask& task) const override;
+    bool poseCard(int type, const QString& text) override;
 
 protected:
     MultiFieldTexts fieldTexts() const override { return partsDecimalTexts(); }
 
 private:
+    void arrange(DecimalDirection direction);
+    void showTask();
+
     std::function<void(DecimalDirection)> m_arrange;
     DecimalDirection m_direction = DecimalDirection::DecimalToFraction;
 };

@@ -15,6 +15,8 @@ QString SeriesTopic::wrongMessage(bool finished) const
     return t.wrongAnswer;
 }
 
+bool SeriesTopic::poseGiven(const GivenTask& task) { return poseCard(task.type, task.text); }
+
 ExerciseSeries::ExerciseSeries(Services& services, SeriesTopic& topic, SeriesView& view,
                                bool usesNumberPad)
     : m_s(services), m_topic(topic), m_view(view), m_usesNumberPad(usesNumberPad)
@@ -85,7 +87,7 @@ void ExerciseSeries::nextTask()
     } else {
         // A card no longer posable (a changed file) is passed over; the count stays.
         while (m_nextGiven < m_given.size()
-               && !m_topic.poseCard(m_given[m_nextGiven].type, m_given[m_nextGiven].text))
+               && !m_topic.poseGiven(m_given[m_nextGiven]))
             ++m_nextGiven;
         if (m_nextGiven >= m_given.size()) {
             finish(true);
@@ -177,6 +179,7 @@ void ExerciseSeries::finish(bool disablePad)
 {
     m_running = false;
     closeSeries(m_s, m_view, disablePad ? PadAtEnd::Off : PadAtEnd::Keep);
+    m_topic.seriesFinished();
 }
 
 } // namespace quorvel

@@ -34,6 +34,13 @@ struct SeriesTexts {
     bool clearAfterWrong = true;
 };
 
+// A task a series poses instead of drawing one: a card's statistics topic, type and text.
+struct GivenTask {
+    int type = 0;
+    QString text;
+    int topic = 0;
+};
+
 class SeriesTopic {
 public:
     virtual ~SeriesTopic() = default;
@@ -68,6 +75,11 @@ public:
         Q_UNUSED(text);
         return false;
     }
+    // Poses a given task (a card of this topic by default).
+    virtual bool poseGiven(const GivenTask& task);
+    // Called when a series has ended (its last task, a skip past it or an abort), after
+    // the return page is shown.
+    virtual void seriesFinished() {}
 };
 
 // Where the frame reports how each task ended that was tried: solved at the first try or
@@ -77,12 +89,6 @@ class TaskResultSink {
 public:
     virtual ~TaskResultSink() = default;
     virtual void taskResult(int topic, int type, const QString& cardText, bool firstTry) = 0;
-};
-
-// A task a series poses instead of drawing one: a card's statistics type and text.
-struct GivenTask {
-    int type = 0;
-    QString text;
 };
 
 // A topic whose answer is one typed text.

@@ -6,11 +6,9 @@ namespace quorvel {
 
 void SeriesChoices::add(int choice, TaskPage& page, int series, std::function<void()> arrange)
 {
-    add(choice, [&page, series, arrange = std::move(arrange)](int taskCount) {
-        if (arrange)
-            arrange();
-        return page.begin(series, taskCount);
-    });
+    if (arrange)
+        page.setArrange(series, std::move(arrange));
+    add(choice, [&page, series](int taskCount) { return page.begin(series, taskCount); });
 }
 
 void SeriesChoices::add(int choice, Start start) { m_starts[choice] = std::move(start); }

@@ -13,8 +13,8 @@ class SeriesChoices {
 public:
     using Start = std::function<bool(int taskCount)>;
 
-    // Choice `choice` runs series `series` of `page`; `arrange` first sets up the page
-    // for it (such as the inner notebook's page of the kind).
+    // Choice `choice` runs series `series` of `page`; `arrange` is the page's set-up for
+    // that series (see TaskPage::setArrange).
     void add(int choice, TaskPage& page, int series, std::function<void()> arrange = {});
     void add(int choice, Start start);
 

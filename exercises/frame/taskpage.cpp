@@ -21,7 +21,10 @@ void LineAnswer::focus() { m_edit->setFocus(); }
 
 struct TaskPage::Entry {
     std::unique_ptr<ExerciseSeries> series;
+    SeriesTopic* topic;
     AnswerArea* answer;
+    bool usesPad;
+    std::function<void()> arrange;
 };
 
 TaskPage::TaskPage(TopicContext& ctx, QWidget* page, QWidget* returnPage, QWidget* buttonParent,
@@ -68,8 +71,12 @@ int TaskPage::addSeries(SeriesTopic& topic, AnswerArea& answer, PadUse pad, QLin
     auto e = std::make_unique<Entry>();
     SeriesView& view = *this;
     e->series = std::make_unique<ExerciseSeries>(m_ctx.services, topic, view, usesPad);
+    e->series->setResultSink(m_ctx.taskResults);
+    e->topic = &topic;
     e->answer = &answer;
+    e->usesPad = usesPad;
     m_entries.push_back(std::move(e));
+    m_ctx.pageSeries.push_back({this, int(m_entries.size()) - 1});
     if (usesPad && !m_padRegistered && m_ctx.numberPad) {
         m_ctx.numberPad->registerTarget(
             m_page, {pad == PadUse::Digits ? digits : nullptr, [this] { confirm(); },
@@ -79,10 +86,16 @@ int TaskPage::addSeries(SeriesTopic& topic, AnswerArea& answer, PadUse pad, QLin
     return int(m_entries.size()) - 1;
 }
 
+void TaskPage::setArrange(int index, std::function<void()> arrange)
+{
+    m_entries.at(std::size_t(index))->arrange = std::move(arrange);
+}
+
 bool TaskPage::begin(int index, int taskCount)
 {
     if (index < 0 || index >= int(m_entries.size()))
         return false;
+    arrange(index);
     m_current = std::size_t(index);
     return current().begin(taskCount);
 }
@@ -91,24 +104,45 @@ ExerciseSeries& TaskPage::series(int index) const { return *m_entries.at(std::si
 
 ExerciseSeries& TaskPage::current() const { return *entry().series; }
 
+SeriesTopic& TaskPage::topic(int index) const { return *m_entries.at(std::size_t(index))->topic; }
+
+AnswerArea& TaskPage::answer(int index) const { return *m_entries.at(std::size_t(index))->answer; }
+
+bool TaskPage::usesNumberPad(int index) const { return m_entries.at(std::size_t(index))->usesPad; }
+
+void TaskPage::arrange(int index) const
+{
+    if (const auto& a = m_entries.at(std::size_t(index))->arrange)
+        a();
+}
+
+void TaskPage::lend(int index, ExerciseSeries* guest)
+{
+    if (index >= 0 && index < int(m_entries.size()))
+        m_current = std::size_t(index);
+    m_guest = guest;
+}
+
+ExerciseSeries& TaskPage::acting() const { return m_guest ? *m_guest : current(); }
+
 const TaskPage::Entry& TaskPage::entry() const { return *m_entries.at(m_current); }
 
 void TaskPage::confirm()
 {
     if (!m_entries.empty())
-        current().confirm(entry().answer->texts());
+        acting().confirm(entry().answer->texts());
 }
 
 void TaskPage::skip()
 {
     if (!m_entries.empty())
-        current().skip();
+        acting().skip();
 }
 
 void TaskPage::abort()
 {
     if (!m_entries.empty())
-        current().abort();
+        acting().abort();
 }
 
 bool TaskPage::eventFilter(QObject* watched, QEvent* event)

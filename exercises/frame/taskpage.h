@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QRect>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -92,11 +93,22 @@ public:
     // Returns the series' number on this page.
     int addSeries(SeriesTopic& topic, AnswerArea& answer, PadUse pad = PadUse::Off,
                   QLineEdit* digits = nullptr);
-    // "&Start" for series `index`: it becomes the page's current series.
+    // What sets up the page for series `index` before its tasks are shown (the inner
+    // notebook's page of the kind, say).
+    void setArrange(int index, std::function<void()> arrange);
+    // "&Start" for series `index`: the page is arranged for it and it becomes the page's
+    // current series.
     bool begin(int index, int taskCount);
 
     ExerciseSeries& series(int index) const;
     ExerciseSeries& current() const;
+    SeriesTopic& topic(int index) const;
+    AnswerArea& answer(int index) const;
+    bool usesNumberPad(int index) const;
+    void arrange(int index) const;
+    // While `guest` (a series of several topics) poses a task of series `index` here, the
+    // page's buttons, Enter and the number pad act on it; nullptr gives them back.
+    void lend(int index, ExerciseSeries* guest);
 
     void confirm(); // "&Ergebnis bestätigen", Enter, the pad's "Ergebnis bestätigen"
     void skip();
@@ -120,8 +132,11 @@ private:
     QPushButton* m_abort = nullptr;
     QPushButton* m_skip = nullptr;
     QPushButton* m_confirm = nullptr;
+    ExerciseSeries& acting() const;
+
     std::vector<std::unique_ptr<Entry>> m_entries;
     std::size_t m_current = 0;
+    ExerciseSeries* m_guest = nullptr;
     bool m_padRegistered = false;
 };
 

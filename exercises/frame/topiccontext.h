@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 class QPushButton;
 class QStackedWidget;
@@ -15,6 +16,14 @@ class QWidget;
 namespace quorvel {
 
 class NumberPad;
+class TaskPage;
+class TaskResultSink;
+
+// A series of a task page: the page and its number there.
+struct PageSeries {
+    TaskPage* page = nullptr;
+    int index = 0;
+};
 
 struct TopicContext {
     Services& services;
@@ -24,6 +33,12 @@ struct TopicContext {
     std::function<void(const QString&)> setStatusText; // status bar panel 0
     std::function<void()> backToSelection;             // the Back buttons of the start pages
     std::function<void()> announceRight;               // "Richtig!" in the status bar
+    // Where every series reports how its tasks ended (the Fehlerkartei), when set before
+    // the pages are built.
+    TaskResultSink* taskResults = nullptr;
+    // Every series the task pages run, in the order they were added: a series of several
+    // topics (the review of missed tasks) poses each task on its own topic's page.
+    std::vector<PageSeries> pageSeries{};
 
     // The notebook page of that object name ("GrundAufgaben", "Einheiten" …).
     QWidget* page(const QString& name) const;

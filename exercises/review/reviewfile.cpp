@@ -1,10 +1,10 @@
 #include "reviewfile.h"
 
 #include "statsfile.h"
+#include "statslock.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QStringList>
 
 namespace quorvel::review {
@@ -38,6 +38,14 @@ ReviewParse fault(int line, const QString& what)
     return ReviewParse{false, line, QStringLiteral("Zeile %1: %2").arg(line).arg(what)};
 }
 } // namespace
+
+std::optional<KarteiCounts> countReviewFile(const QByteArray& data, QDate today)
+{
+    ReviewBox box;
+    if (!parseReviewFile(data, &box).ok)
+        return std::nullopt;
+    return KarteiCounts{int(box.cards().size()), box.masteredRecently(today)};
+}
 
 bool isCardText(const QString& task)
 {
@@ -163,13 +171,22 @@ ReviewFile::Loaded ReviewFile::load(ReviewBox* box)
 
 bool ReviewFile::update(const std::function<void(ReviewBox&)>& change, ReviewBox* result)
 {
-    QLockFile lock(m_path + QStringLiteral(".lock"));
-    lock.setStaleLockTime(10000);
-    if (!lock.tryLock(5000)) {
-        m_messages.showError(QStringLiteral("Ein-/Ausgabefehler: Die Fehlerkartei „%1“ ist von "
-                                            "einer anderen Kopie des Programms gesperrt oder "
-                                            "die Sperrdatei konnte nicht angelegt werden.")
+    // The statistics files' lock, safe when several computers share the class folder.
+    stats::StatsLock lock(m_path + QStringLiteral(".lock"), stats::LockHost::system());
+    switch (lock.lock()) {
+    case stats::StatsLock::Result::Locked:
+        break;
+    case stats::StatsLock::Result::Busy:
+        m_messages.showError(QStringLiteral("Ein-/Ausgabefehler: Die Fehlerkartei „%1“ ist gerade "
+                                            "von einer anderen Kopie des Programms gesperrt und "
+                                            "bleibt diesmal unverändert.")
                                  .arg(m_path));
+        return false;
+    case stats::StatsLock::Result::Failed:
+        m_messages.showError(QStringLiteral("Ein-/Ausgabefehler: Die Fehlerkartei „%1“ konnte "
+                                            "nicht geöffnet werden (die Sperrdatei konnte nicht "
+                                            "angelegt werden: %2).")
+                                 .arg(m_path, lock.error()));
         return false;
     }
     stats::removeLeftoverTempFiles(m_path);

@@ -14,6 +14,7 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace quorvel::review {
 
@@ -29,6 +30,14 @@ struct ReviewParse {
 };
 // Reads `data` into `box`. On a fault `box` is left empty (a fresh Kartei).
 ReviewParse parseReviewFile(const QByteArray& data, ReviewBox* box);
+
+// The open cards and those mastered in the window before `today`, as the class overview
+// shows them; nothing for a damaged file.
+struct KarteiCounts {
+    int open = 0;
+    int mastered = 0;
+};
+std::optional<KarteiCounts> countReviewFile(const QByteArray& data, QDate today);
 
 // Whether a codec's text can stand on a card line.
 bool isCardText(const QString& task);

@@ -281,8 +281,9 @@ TEST(StartRefusal, RangesWithoutDividendsAndReversedBounds)
         const QString why = plainStartRefusal(settings(row.type, row.lower, row.upper, row.range));
         EXPECT_TRUE(why.contains(QString::fromUtf8(row.mentions))) << why.toStdString();
         EXPECT_TRUE(why.endsWith("Bitte ändern Sie den Zahlenbereich.")) << why.toStdString();
-        if (row.range.kind != RangeKind::TimesTable)
+        if (row.range.kind != RangeKind::TimesTable) {
             EXPECT_FALSE(why.contains("durch")) << why.toStdString();
+        }
     }
     const struct { int type, lower, upper; RangeChoice range; } accepted[] = {
         {1, -20, -5, {}}, {2, 5, 5, {}}, {4, 0, 100, {}}, {4, 0, 1, {}}, {4, -32767, 32767, {}},

@@ -68,8 +68,9 @@ TEST(HelpFormulas, LayoutPlacesEveryPieceApart)
                        && (std::abs(q.y + q.h - p.y) < 0.01 || std::abs(p.y + p.h - q.y) < 0.01);
             });
             EXPECT_NE(rep, l.texts.end()) << i << " " << p.text.toStdString();
-            if (rep != l.texts.end())
+            if (rep != l.texts.end()) {
                 EXPECT_EQ(rep->colour, p.colour);
+            }
         }
     }
     // Without struck numbers no room is kept for replacements.

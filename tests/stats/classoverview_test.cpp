@@ -1,6 +1,7 @@
 // The class overview's reading and CSV without a window: good, damaged, missing-topic and
 // foreign files, totals, rates, last active days, and the exact CSV bytes.
 #include "classoverview.h"
+#include "reviewfile.h"
 #include "statsfile.h"
 #include "statstestutil.h"
 
@@ -170,6 +171,41 @@ struct RateCase {
     qint64 key;
 };
 
+TEST_F(OverviewDir, EachPupilsKarteiFillsItsTwoColumns)
+{
+    putAllEmpty(QStringLiteral("Anna"));
+    putAllEmpty(QStringLiteral("Ben"));
+    putAllEmpty(QStringLiteral("Carl"));
+    put(QStringLiteral("Anna.qvf"), "Quorvel-Fehlerkartei 1\n"
+                                    "K 1 3 1 2026-12-06 2026-12-06 12 30\n"
+                                    "K 2 2 2 2026-12-01 2026-12-05 3 1 2\n"
+                                    "G 2026-12-02\n"
+                                    "G 2026-10-01\n");
+    put(QStringLiteral("Ben.qvf"), "Quorvel-Fehlerkartei 1\nK x\n");
+    put(QStringLiteral("Dora.qvf"), "Quorvel-Fehlerkartei 1\n"); // no statistics: no rows
+    const CardFileReader reader = [](const QByteArray& data) -> std::optional<CardCounts> {
+        const auto c = quorvel::review::countReviewFile(data, QDate(2026, 12, 7));
+        return c ? std::optional(CardCounts{c->open, c->mastered}) : std::nullopt;
+    };
+    const ClassOverview o = readClassOverview(dir.path(), reader);
+    EXPECT_EQ(o.pupils, 3);
+    EXPECT_EQ(o.damagedFiles, 1);
+    const struct {
+        const char* pupil;
+        const char* open;
+        const char* mastered;
+    } rows[] = {{"Anna", "2", "1"}, {"Ben", "Datei beschädigt", ""}, {"Carl", "0", "0"}};
+    for (const auto& r : rows)
+        for (int part = 0; part < kOverviewPartCount; ++part) {
+            const OverviewRow* row = find(o, QString::fromUtf8(r.pupil), part);
+            ASSERT_NE(row, nullptr) << r.pupil;
+            EXPECT_EQ(overviewCell(*row, ColOpenCards), QString::fromUtf8(r.open)) << r.pupil;
+            EXPECT_EQ(overviewCell(*row, ColMasteredCards), QString::fromUtf8(r.mastered)) << r.pupil;
+        }
+    // Without a reader no Kartei is opened.
+    EXPECT_EQ(readClassOverview(dir.path()).damagedFiles, 0);
+}
+
 TEST(OverviewRate, CutToTwoDecimalsWithADecimalComma)
 {
     for (const RateCase& c : {RateCase{3, 2, "33,33", 3333}, RateCase{3, 1, "66,66", 6666},
@@ -228,15 +264,15 @@ TEST(OverviewCsv, BytesForAwkwardNames)
         ptrs.push_back(&r);
     const QByteArray expected =
         "\xEF\xBB\xBF"
-        "Name;Bereich;Aufgaben;Beim ersten Versuch richtig;Fehlerquote in %;Letzter \xC3\x9C" "bungstag\r\n"
-        "Anna Maria;Br\xC3\xBC" "che Teil 1;3;2;33,33;06.12.2026\r\n"
-        "J\xC3\xB6rg \xC3\x9C" "bel;Grundrechnen: Aufgaben;0;0;;\r\n"
-        "\"Meier; Paul\";Zahlensysteme;8;8;0,00;01.12.2026\r\n"
-        "\"Karl \"\"Kalle\"\"\";Grundrechnen: L\xC3\xBC" "ckenaufgaben;7;3;57,14;07.12.2026\r\n"
-        "'=1+1;Einheiten;Datei besch\xC3\xA4" "digt;;;\r\n"
-        "'+49;Br\xC3\xBC" "che Teil 2;1;0;100,00;02.12.2026\r\n"
-        "'-2;Grundrechnen: Gleichungen;0;0;;\r\n"
-        "'@x;Primfaktoren;0;0;;\r\n";
+        "Name;Bereich;Aufgaben;Beim ersten Versuch richtig;Fehlerquote in %;Letzter \xC3\x9C" "bungstag;Offene Fehler;Gemeistert (30 Tage)\r\n"
+        "Anna Maria;Br\xC3\xBC" "che Teil 1;3;2;33,33;06.12.2026;0;0\r\n"
+        "J\xC3\xB6rg \xC3\x9C" "bel;Grundrechnen: Aufgaben;0;0;;;0;0\r\n"
+        "\"Meier; Paul\";Zahlensysteme;8;8;0,00;01.12.2026;0;0\r\n"
+        "\"Karl \"\"Kalle\"\"\";Grundrechnen: L\xC3\xBC" "ckenaufgaben;7;3;57,14;07.12.2026;0;0\r\n"
+        "'=1+1;Einheiten;Datei besch\xC3\xA4" "digt;;;;0;0\r\n"
+        "'+49;Br\xC3\xBC" "che Teil 2;1;0;100,00;02.12.2026;0;0\r\n"
+        "'-2;Grundrechnen: Gleichungen;0;0;;;0;0\r\n"
+        "'@x;Primfaktoren;0;0;;;0;0\r\n";
     EXPECT_EQ(overviewCsv(ptrs), expected);
     EXPECT_EQ(overviewCsv({}), expected.left(expected.indexOf("\r\n") + 2));
 }

@@ -99,7 +99,8 @@ TEST_F(OverviewWindow, ListsEveryPupilWithEightPartsAndItsHeader)
     for (int c = 0; c < OverviewColumnCount; ++c)
         headers << win->table()->model()->headerData(c, Qt::Horizontal).toString();
     EXPECT_EQ(headers, (QStringList{"Name", "Bereich", "Aufgaben", "Beim ersten Versuch richtig",
-                                    "Fehlerquote in %", "Letzter Übungstag"}));
+                                    "Fehlerquote in %", "Letzter Übungstag", "Offene Fehler",
+                                    "Gemeistert (30 Tage)"}));
     // Names in alphabetical order regardless of case, each with the parts in button order.
     EXPECT_EQ(pupilsOfPart(3), (QStringList{"anna", "Jan", "Zoë"}));
     EXPECT_EQ(shown(ColPart).mid(0, 8).join(QLatin1Char('|')),
@@ -246,14 +247,14 @@ TEST_F(OverviewWindow, CsvExportWritesTheRowsAsShown)
     ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF" "Name;Bereich;"));
     const QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 9); // header and Paul's eight parts only
-    EXPECT_EQ(lines[4], QStringLiteral("\"Meier; Paul\";Grundrechnen: Aufgaben;3;2;33,33;07.12.2026"));
+    EXPECT_EQ(lines[4], QStringLiteral("\"Meier; Paul\";Grundrechnen: Aufgaben;3;2;33,33;07.12.2026;0;0"));
     EXPECT_EQ(bytes, win->csv());
 
     // All rows, the formula-looking name defused, the next dialog starts in the same folder.
     win->filterEdit()->clear();
     answer = out.filePath(QStringLiteral("alle.csv"));
     ASSERT_TRUE(win->btnKlassenCSVClick());
-    EXPECT_TRUE(readBytes(answer).contains("\r\n'=1+1;Grundrechnen: Aufgaben;1;0;100,00;07.12.2026\r\n"));
+    EXPECT_TRUE(readBytes(answer).contains("\r\n'=1+1;Grundrechnen: Aufgaben;1;0;100,00;07.12.2026;0;0\r\n"));
     EXPECT_EQ(QFileInfo(suggested.value(1)).absolutePath(), out.path());
 
     // Cancelled: nothing written, nothing said.
