@@ -341,7 +341,7 @@ void TFormHaupt::buildSelectionPage(QWidget* page)
     setTabOrder(previous, m_reviewButton);
     m_reviewHint = new QLabel(page);
     m_reviewHint->setObjectName(QStringLiteral("LabelFehlerUeben"));
-    m_reviewHint->setGeometry(40, 306, 212, 34);
+    m_reviewHint->setGeometry(47, 306, 200, 34);
     m_reviewHint->setTextFormat(Qt::PlainText);
     m_reviewHint->setWordWrap(true);
     m_reviewHint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -12,7 +12,7 @@ QUORVEL_FUZZ=1 bash tools/setup.sh
 runs=${1:-10000000}
 build=${FUZZ_BUILD:-build-fuzz}
 work=${FUZZ_WORK:-$build/fuzz-work}
-targets=${FUZZ_TARGETS:-"fuzz_statsfile fuzz_username fuzz_numsys fuzz_unitnumber fuzz_decimalint"}
+targets=${FUZZ_TARGETS:-"fuzz_statsfile fuzz_username fuzz_numsys fuzz_unitnumber fuzz_decimalint fuzz_reviewfile"}
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

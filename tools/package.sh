@@ -32,7 +32,20 @@ if [ "${1:-}" = --install ]; then
   XDG_DATA_HOME=$out DBUS_SESSION_BUS_ADDRESS=disabled: SDL_AUDIODRIVER=dummy \
     timeout 5 xvfb-run -a quorvel && true
   test -f /usr/share/applications/org.example.quorvel.desktop
+  # The class folder: root and the group quorvel, set-group-ID, group-writable.
+  class="/var/lib/quorvel/Programme/Quorvel V1.5"
+  test "$(stat -c '%a %U %G' "$class")" = "2775 root quorvel"
+  echo "class folder: $(stat -c '%a %U:%G' "$class") $class"
+  echo "Quorvel-Fehlerkartei 1" > "$class/Probe.qvf"
+  test "$(stat -c %G "$class/Probe.qvf")" = quorvel
+  # Removing keeps the pupils' files, purging deletes them.
+  apt-get -o DPkg::Lock::Timeout=300 remove -y -q quorvel >/dev/null
+  test -f "$class/Probe.qvf" || { echo "FAIL: remove deleted the pupils' files"; exit 1; }
+  echo "removed: the pupils' files are kept"
+  apt-get -o DPkg::Lock::Timeout=300 install -y -q "./$deb" >/dev/null
   apt-get -o DPkg::Lock::Timeout=300 purge -y -q quorvel >/dev/null
+  test ! -e /var/lib/quorvel || { echo "FAIL: purge left /var/lib/quorvel"; exit 1; }
+  echo "purged: the class folder is gone"
   find /usr -xdev 2>/dev/null | sort > "$after"
   if ! diff "$before" "$after"; then echo "FAIL: files left behind after purge"; exit 1; fi
   ! command -v quorvel

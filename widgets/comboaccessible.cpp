@@ -31,7 +31,14 @@ public:
     int childCount() const override { return 1; }
     QAccessibleInterface* child(int index) const override
     {
-        return index == 0 ? QAccessible::queryAccessibleInterface(box()->view()) : nullptr;
+        if (index != 0)
+            return nullptr;
+        // The open list is announced by what the box chooses ("Ausgangseinheit"), not
+        // left without a name.
+        QAbstractItemView* list = box()->view();
+        if (list->accessibleName().isEmpty())
+            list->setAccessibleName(text(QAccessible::Name));
+        return QAccessible::queryAccessibleInterface(list);
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {

@@ -125,6 +125,8 @@ protected:
 private:
     struct Entry;
     const Entry& entry() const;
+    // The series the buttons act on: a guest's while the page is lent, else the current one.
+    ExerciseSeries& acting() const;
 
     void clearAnswer() override;
     void focusAnswer() override;
@@ -132,8 +134,6 @@ private:
     QPushButton* m_abort = nullptr;
     QPushButton* m_skip = nullptr;
     QPushButton* m_confirm = nullptr;
-    ExerciseSeries& acting() const;
-
     std::vector<std::unique_ptr<Entry>> m_entries;
     std::size_t m_current = 0;
     ExerciseSeries* m_guest = nullptr;

@@ -63,6 +63,11 @@ bool ReviewBox::recordReview(int topic, int type, const QString& task, ReviewRes
     return true;
 }
 
+void ReviewBox::forget(int topic, int type, const QString& task)
+{
+    std::erase_if(m_cards, [&](const Card& c) { return c.sameTask(topic, type, task); });
+}
+
 std::vector<Card> ReviewBox::due(QDate today, int limit) const
 {
     std::vector<Card> out;

@@ -48,6 +48,8 @@ public:
     // in the last box masters it (it leaves and is remembered with the day); wrong at any
     // try puts it back into box 1. Returns true when the card was mastered.
     bool recordReview(int topic, int type, const QString& task, ReviewResult result, QDate today);
+    // Takes out a card that no topic can pose any more (a file changed by hand).
+    void forget(int topic, int type, const QString& task);
 
     // The cards due today, oldest miss first, at most `limit`.
     std::vector<Card> due(QDate today, int limit = kMaxDuePerSeries) const;

@@ -42,6 +42,12 @@ void ReviewRecorder::taskResult(int topic, int type, const QString& cardText, bo
         ++m_counts.mastered;
 }
 
+void ReviewRecorder::cardUnposable(int topic, int type, const QString& cardText)
+{
+    if (m_file)
+        m_file->update([&](ReviewBox& box) { box.forget(topic, type, cardText); });
+}
+
 QString ReviewRecorder::reviewSummary(int taskCount) const
 {
     return QStringLiteral("%1 von %2 Aufgaben beim ersten Versuch richtig, %3 gemeistert.")

@@ -21,6 +21,8 @@ public:
     void setReviewing(bool on);
 
     void taskResult(int topic, int type, const QString& cardText, bool firstTry) override;
+    // A due card that no topic could pose: it leaves the file, so it is not due forever.
+    void cardUnposable(int topic, int type, const QString& cardText);
 
     struct ReviewCounts {
         int answered = 0;

@@ -51,6 +51,7 @@ bool ReviewSeries::poseGiven(const GivenTask& task)
         m_ctx.setNumberPadEnabled(s.page->usesNumberPad(s.index));
         return true;
     }
+    m_recorder.cardUnposable(task.topic, task.type, task.text);
     return false;
 }
 

@@ -115,6 +115,11 @@ QStringList problemsOf(QWidget* root)
                 problems << id + QStringLiteral(": shows \"") + box->currentText()
                             + QStringLiteral("\" but its value reads \"")
                             + a->text(QAccessible::Value) + '"';
+            // The drop-down list is named like its box.
+            if (qobject_cast<QComboBox*>(w) && a->childCount() > 0 && a->child(0)
+                && a->child(0)->text(QAccessible::Name).simplified() != name)
+                problems << id + QStringLiteral(": its open list is announced as \"")
+                            + a->child(0)->text(QAccessible::Name) + '"';
         }
         if (qobject_cast<QTabWidget*>(w) && name.isEmpty())
             problems << id + QStringLiteral(": a tab widget without a name");

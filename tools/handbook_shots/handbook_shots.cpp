@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QLineEdit>
@@ -18,7 +19,7 @@
 namespace {
 
 // click:Name, type:Name:text, draw:Name (a few strokes), solve:N (answer N basic tasks
-// right), back, shot:file.png
+// right), back, kartei (three cards due today), shot:file.png
 const char* const kSteps[] = {
     "click:BitBtnBenutzername", "shot:auswahl.png",
     "click:BitBtnGrundrechnen", "shot:grundrechnen.png",
@@ -30,7 +31,10 @@ const char* const kSteps[] = {
     "click:BitBtnBruchrechnung", "click:BitBtnStart05", "type:edBruchAufg01:3",
     "type:edBruchAufg02:12", "shot:brueche.png", "click:BitBtnBruch01", "back",
     "click:BitBtnGrundrechnen", "click:BitBtnStart01", "solve:10", "back",
-    "click:BitBtnStatistik04", "click:BitBtnStat03", "shot:statistik.png",
+    "click:BitBtnStatistik04", "click:BitBtnStat03", "shot:statistik.png", "click:BitBtnStat01",
+    // Three tasks missed yesterday, so that "Fehler üben" has something due today.
+    "kartei", "shot:fehler-auswahl.png", "click:BitBtnFehlerUeben", "type:edGrundAufgErg:56",
+    "shot:fehler-ueben.png",
 };
 
 } // namespace
@@ -74,6 +78,23 @@ int main(int argc, char** argv)
             }
         } else if (verb == QLatin1String("back")) {
             window.backToSelection();
+        } else if (verb == QLatin1String("kartei")) {
+            const QString yesterday =
+                program.clock.today().addDays(-1).toString(QStringLiteral("yyyy-MM-dd"));
+            QFile f(program.store.dataDirectory() + QStringLiteral("Anna.qvf"));
+            if (!f.open(QIODevice::WriteOnly)) {
+                ++failures;
+                continue;
+            }
+            f.write(QStringLiteral("Quorvel-Fehlerkartei 1\n"
+                                   "K 1 3 3 %1 %1 7 8\n"
+                                   "K 1 2 2 %1 %1 3 1 2\n"
+                                   "K 1 1 1 %1 %1 1/2 1/3\n")
+                        .arg(yesterday)
+                        .toUtf8());
+            f.close();
+            window.backToSelection();
+            window.showDueCards();
         } else if (verb == QLatin1String("shot")) {
             QTest::qWait(150);
             const QString file = out.filePath(parts[1]);
