@@ -1,9 +1,10 @@
 // Benchmark of the class overview: makes a data directory of PUPILS pupils (five files
-// each, ten days of counts), then times opening the window "Klassenübersicht" (reading
+// each, ten days of counts, and a Fehlerkartei of up to 60 cards), then times opening the window "Klassenübersicht" (reading
 // every file, filling the model, sorting, showing the table) and exporting it as CSV, and
 // the memory the open window takes. Prints one "key value" line per figure; the times
 // are medians of RUNS runs, the first (coldest) run is printed on its own too.
 #include "klassenuebersicht.h"
+#include "reviewfile.h"
 #include "statisticsstore.h"
 #include "systemservices.h"
 #include "services.h"
@@ -85,6 +86,15 @@ void makeClass(const QString& dir, int pupils)
             if (!f.open(QIODevice::WriteOnly) || f.write(stats::formatStatsFile(h, types)) < 0)
                 qFatal("cannot write %s", qPrintable(f.fileName()));
         }
+        review::ReviewBox box;
+        const int cards = int(rng.bounded(61));
+        for (int c = 0; c < cards; ++c)
+            box.recordMiss(TopicBasic, 1 + int(rng.bounded(4)),
+                           QStringLiteral("%1 %2").arg(rng.bounded(1000)).arg(rng.bounded(1000)),
+                           today.addDays(-int(rng.bounded(30))));
+        QFile f(QDir(dir).filePath(name + QString::fromLatin1(review::kFileExtension)));
+        if (!f.open(QIODevice::WriteOnly) || f.write(review::formatReviewFile(box)) < 0)
+            qFatal("cannot write %s", qPrintable(f.fileName()));
     }
 }
 
@@ -107,7 +117,12 @@ int main(int argc, char** argv)
     for (int run = 0; run < runs; ++run) {
         QElapsedTimer t;
         t.start();
-        auto* w = new TFormKlassenuebersicht([&data] { return data.path(); }, messages);
+        auto* w = new TFormKlassenuebersicht(
+            [&data] { return data.path(); }, messages, nullptr,
+            [](const QByteArray& bytes) -> std::optional<stats::CardCounts> {
+                const auto c = review::countReviewFile(bytes, QDate(2026, 12, 7));
+                return c ? std::optional(stats::CardCounts{c->open, c->mastered}) : std::nullopt;
+            });
         w->show();
         app.processEvents(); // laid out and painted
         openMs.push_back(t.nsecsElapsed() / 1e6);

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Class overview benchmark: a data directory of 1,000 pupils (5,000 statistics files) is
+# Class overview benchmark: a data directory of 1,000 pupils (5,000 statistics files and
+# 1,000 Fehlerkarteien) is
 # made in a temporary folder; the program's window "Klassenübersicht" is opened on it
 # (every file read, the table filled, sorted and painted, offscreen) and exported as CSV.
 #   open_ms        opening the window until its table is painted (median; aim < 1 s for

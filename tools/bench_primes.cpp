@@ -3,6 +3,7 @@
 // the last line can be shown (and is painted), the longest stretch the event loop was
 // blocked (a 1 ms timer measures the gaps; meanwhile the list is scrolled about as a
 // pupil would), and the peak resident memory. Prints one "key value" line per figure.
+#include "exercisepages.h"
 #include "linelistview.h"
 #include "primelines.h"
 #include "primelistmodel.h"
@@ -33,9 +34,10 @@ struct NoStats : StatsSink {
     void countTaskCorrect(int, int) override {}
 };
 struct NoSound : SoundSink {
-    void musik(const char*, std::uint8_t) override {}
-    void fehlerMusik(std::uint8_t) override {}
-    void richtigMusik(std::uint8_t) override {}
+protected:
+    void playNamed(const char*, std::uint8_t) override {}
+    void playWrong(std::uint8_t) override {}
+    void playRight(std::uint8_t) override {}
 };
 struct PrintMessages : MessageSink {
     int showMessage(const QString& t, MessageKind, MessageButtons, int, const QString&) override
@@ -89,19 +91,21 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const std::uint32_t top = argc > 1 ? std::uint32_t(std::stoul(argv[1])) : 2147400000u;
 
-    AppState state;
     NoStats stats;
     NoSound sound;
     PrintMessages messages;
     NoRandom random;
     Today clock;
-    Services services{state, stats, sound, messages, random, clock};
+    Services services{stats, sound, messages, random, clock};
 
     QStackedWidget stack;
-    for (int i = 0; i < ExercisePageCount; ++i)
-        stack.addWidget(new QWidget);
+    for (const char* name : kExercisePageNames) {
+        auto* page = new QWidget;
+        page->setObjectName(QString::fromLatin1(name));
+        stack.addWidget(page);
+    }
     stack.resize(539, 500);
-    TopicContext ctx{services, &stack, nullptr, nullptr, {}, {}};
+    TopicContext ctx{services, &stack, nullptr, nullptr, {}, {}, {}, nullptr, {}};
     installPrimesPages(ctx);
     stack.setCurrentIndex(PagePrimfaktorenBerechnung);
     stack.show();

@@ -48,6 +48,8 @@ if [ "${1:-}" = --install ]; then
   echo "purged: the class folder is gone"
   find /usr -xdev 2>/dev/null | sort > "$after"
   if ! diff "$before" "$after"; then echo "FAIL: files left behind after purge"; exit 1; fi
-  ! command -v quorvel
+  # (The shell remembers where it found quorvel; forget that before asking again.)
+  hash -r
+  if command -v quorvel >/dev/null; then echo "FAIL: quorvel is still installed"; exit 1; fi
   echo "installed, started and purged without leftovers"
 fi

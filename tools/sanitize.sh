@@ -4,12 +4,12 @@
 # (-fno-sanitize-recover), a leak fails it at exit, so any report fails the run. Reports
 # from inside Qt, SDL or the system libraries are suppressed by tools/sanitize.supp (each
 # with its reason); a fault in our own code is mended, never suppressed.
-#   tools/sanitize.sh             everything, the whole suite through ctest (about 30 min
-#                                 on 2 cores from an empty compiler cache)
+#   tools/sanitize.sh             everything, the whole suite through ctest (about 15 min
+#                                 on 2 cores from an empty compiler cache); run by CI
+#                                 after the normal tests
 #   tools/sanitize.sh --readers   only the test binaries of the readers (number systems,
 #                                 decimal text, unit number), the statistics store and
-#                                 file, and the frame's series; run by CI after the normal
-#                                 tests
+#                                 file, and the frame's series: a quick check
 # Environment: ASAN_BUILD=dir to build elsewhere, SANITIZE_TARGETS to pick other test
 # binaries for --readers.
 set -euo pipefail
