@@ -185,7 +185,7 @@ TFormKlassenuebersicht::TFormKlassenuebersicht(std::function<QString()> dataDire
     QHeaderView* header = m_table->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setStretchLastSection(true);
-    const int widths[OverviewColumnCount] = {140, 180, 80, 150, 100, 110, 90, 130};
+    const int widths[OverviewColumnCount] = {120, 170, 70, 150, 100, 110, 90, 130};
     for (int c = 0; c < OverviewColumnCount; ++c)
         header->resizeSection(c, widths[c]);
     column->addWidget(m_table, 1);

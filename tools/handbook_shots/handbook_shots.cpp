@@ -5,6 +5,7 @@
 #include "program.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -19,7 +20,8 @@
 namespace {
 
 // click:Name, type:Name:text, draw:Name (a few strokes), solve:N (answer N basic tasks
-// right), back, kartei (three cards due today), shot:file.png
+// right), back, kartei (three cards due today), shot:file.png, overview:file.png (the
+// window "Klassenübersicht")
 const char* const kSteps[] = {
     "click:BitBtnBenutzername", "shot:auswahl.png",
     "click:BitBtnGrundrechnen", "shot:grundrechnen.png",
@@ -34,7 +36,7 @@ const char* const kSteps[] = {
     "click:BitBtnStatistik04", "click:BitBtnStat03", "shot:statistik.png", "click:BitBtnStat01",
     // Three tasks missed yesterday, so that "Fehler üben" has something due today.
     "kartei", "shot:fehler-auswahl.png", "click:BitBtnFehlerUeben", "type:edGrundAufgErg:56",
-    "shot:fehler-ueben.png",
+    "shot:fehler-ueben.png", "overview:klassen.png",
 };
 
 } // namespace
@@ -95,6 +97,17 @@ int main(int argc, char** argv)
             f.close();
             window.backToSelection();
             window.showDueCards();
+        } else if (verb == QLatin1String("overview")) {
+            if (auto* open = window.findChild<QAction*>(QStringLiteral("HMenuDateiKlassen")))
+                open->trigger();
+            QTest::qWait(300);
+            QWidget* overview = window.findChild<QWidget*>(QStringLiteral("FormKlassenuebersicht"));
+            const QString file = out.filePath(parts[1]);
+            if (!overview || !overview->grab().save(file)) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+                ++failures;
+            }
+            std::printf("%s\n", qPrintable(file));
         } else if (verb == QLatin1String("shot")) {
             QTest::qWait(150);
             const QString file = out.filePath(parts[1]);
