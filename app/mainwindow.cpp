@@ -471,8 +471,10 @@ void TFormHaupt::BitBtnFehlerUebenClick()
 {
     if (!RequireUserName())
         return;
+    // Without a data folder there is no Kartei: nothing is due.
+    const QString path = reviewFilePath();
     review::ReviewBox box;
-    if (!review::ReviewFile(m_services.messages, reviewFilePath()).read(&box))
+    if (!path.isEmpty() && !review::ReviewFile(m_services.messages, path).read(&box))
         return;
     m_notebook01->setCurrentIndex(PageAufgaben);
     // Nothing due: the notice says so and the selection page stays.

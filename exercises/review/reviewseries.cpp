@@ -4,9 +4,8 @@
 
 namespace quorvel::review {
 
-ReviewSeries::ReviewSeries(TopicContext& ctx, ReviewRecorder& recorder, std::function<void()> finished)
-    : m_ctx(ctx), m_recorder(recorder), m_finished(std::move(finished)),
-      m_series(ctx.services, *this, *this, /*usesNumberPad=*/false)
+ReviewSeries::ReviewSeries(TopicContext& ctx, ReviewRecorder& recorder)
+    : m_ctx(ctx), m_recorder(recorder), m_series(ctx.services, *this, *this, /*usesNumberPad=*/false)
 {
     m_series.setResultSink(&m_recorder);
 }
@@ -71,8 +70,6 @@ void ReviewSeries::seriesFinished()
     m_recorder.setReviewing(false);
     // Tasks posed, the one left by an abort included.
     m_ctx.services.messages.showMessage(m_recorder.reviewSummary(m_series.taskNumber()));
-    if (m_finished)
-        m_finished();
 }
 
 void ReviewSeries::giveBack()

@@ -8,15 +8,13 @@
 #include "reviewrecorder.h"
 #include "topiccontext.h"
 
-#include <functional>
 #include <optional>
 
 namespace quorvel::review {
 
 class ReviewSeries final : private SeriesTopic, private SeriesView {
 public:
-    // `finished` is called after the closing notice (the selection page is shown by then).
-    ReviewSeries(TopicContext& ctx, ReviewRecorder& recorder, std::function<void()> finished = {});
+    ReviewSeries(TopicContext& ctx, ReviewRecorder& recorder);
 
     // Runs the cards in their order; false after a notice when there are none.
     bool begin(const std::vector<Card>& cards);
@@ -50,7 +48,6 @@ private:
 
     TopicContext& m_ctx;
     ReviewRecorder& m_recorder;
-    std::function<void()> m_finished;
     ExerciseSeries m_series;
     std::optional<PageSeries> m_current; // the series whose topic poses the card on screen
     int m_firstTopic = 0;
