@@ -224,11 +224,8 @@ void TFormHaupt::buildMenu()
         else
             w = new TFormKlassenuebersicht(
                 [this] { return m_store.dataDirectory(); }, m_services.messages, this,
-                [this](const QByteArray& data) -> std::optional<stats::CardCounts> {
-                    const auto c = review::countReviewFile(data, m_services.clock.today());
-                    if (!c)
-                        return std::nullopt;
-                    return stats::CardCounts{c->open, c->mastered};
+                [this](const QByteArray& data) {
+                    return review::countReviewFile(data, m_services.clock.today());
                 });
         w->show();
         w->raise();

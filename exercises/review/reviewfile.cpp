@@ -39,12 +39,12 @@ ReviewParse fault(int line, const QString& what)
 }
 } // namespace
 
-std::optional<KarteiCounts> countReviewFile(const QByteArray& data, QDate today)
+std::optional<stats::CardCounts> countReviewFile(const QByteArray& data, QDate today)
 {
     ReviewBox box;
     if (!parseReviewFile(data, &box).ok)
         return std::nullopt;
-    return KarteiCounts{int(box.cards().size()), box.masteredRecently(today)};
+    return stats::CardCounts{int(box.cards().size()), box.masteredRecently(today)};
 }
 
 bool isCardText(const QString& task)

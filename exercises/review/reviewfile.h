@@ -9,6 +9,7 @@
 
 #include "reviewbox.h"
 
+#include "classoverview.h"
 #include "messages.h"
 
 #include <QByteArray>
@@ -33,11 +34,7 @@ ReviewParse parseReviewFile(const QByteArray& data, ReviewBox* box);
 
 // The open cards and those mastered in the window before `today`, as the class overview
 // shows them; nothing for a damaged file.
-struct KarteiCounts {
-    int open = 0;
-    int mastered = 0;
-};
-std::optional<KarteiCounts> countReviewFile(const QByteArray& data, QDate today);
+std::optional<stats::CardCounts> countReviewFile(const QByteArray& data, QDate today);
 
 // Whether a codec's text can stand on a card line.
 bool isCardText(const QString& task);

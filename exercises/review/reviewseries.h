@@ -18,8 +18,6 @@ public:
 
     // Runs the cards in their order; false after a notice when there are none.
     bool begin(const std::vector<Card>& cards);
-    ExerciseSeries& series() { return m_series; }
-    bool running() const { return m_series.running(); }
 
 private:
     // SeriesTopic: each call goes to the topic of the card on screen.

@@ -183,9 +183,8 @@ TEST_F(OverviewDir, EachPupilsKarteiFillsItsTwoColumns)
                                     "G 2026-10-01\n");
     put(QStringLiteral("Ben.qvf"), "Quorvel-Fehlerkartei 1\nK x\n");
     put(QStringLiteral("Dora.qvf"), "Quorvel-Fehlerkartei 1\n"); // no statistics: no rows
-    const CardFileReader reader = [](const QByteArray& data) -> std::optional<CardCounts> {
-        const auto c = quorvel::review::countReviewFile(data, QDate(2026, 12, 7));
-        return c ? std::optional(CardCounts{c->open, c->mastered}) : std::nullopt;
+    const CardFileReader reader = [](const QByteArray& data) {
+        return quorvel::review::countReviewFile(data, QDate(2026, 12, 7));
     };
     const ClassOverview o = readClassOverview(dir.path(), reader);
     EXPECT_EQ(o.pupils, 3);
